@@ -1,0 +1,2 @@
+// Program-wide state.
+#include "model/program_state.h"

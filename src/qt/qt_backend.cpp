@@ -1,0 +1,2 @@
+// Qt backend: placeholder.
+namespace qd470::qt {}

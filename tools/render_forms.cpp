@@ -1,0 +1,2 @@
+// Renders every form to PNG: placeholder until the Qt backend lands.
+int main() { return 0; }
