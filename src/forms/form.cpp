@@ -1,0 +1,52 @@
+// Forms: control registry, option groups, menus.
+#include "forms/form.h"
+
+#include <stdexcept>
+
+namespace qd470::forms {
+
+void Form::Register(std::unique_ptr<Control> control) {
+  auto key = std::make_pair(control->Name(), control->Index());
+  if (by_name_.count(key)) throw std::logic_error("duplicate control " + control->FullName());
+  by_name_[key] = control.get();
+  if (auto* option = dynamic_cast<OptionButton*>(control.get())) {
+    auto& group = option_groups_[option->Parent];
+    group.push_back(option);
+    option->group_ = &group;
+  }
+  controls_.push_back(std::move(control));
+}
+
+MenuItem& Form::AddMenu(const std::string& name, MenuItem* parent, int index) {
+  menus_.push_back(std::make_unique<MenuItem>(name, index));
+  MenuItem& item = *menus_.back();
+  item.parent_ = parent;
+  if (parent) {
+    parent->items_.push_back(&item);
+  } else {
+    menu_bar_.push_back(&item);
+  }
+  return item;
+}
+
+Control* Form::Find(const std::string& name, int index) const {
+  auto it = by_name_.find({name, index});
+  return it == by_name_.end() ? nullptr : it->second;
+}
+
+MenuItem* Form::FindMenu(const std::string& name) const {
+  for (const auto& m : menus_) {
+    if (m->Name() == name) return m.get();
+  }
+  return nullptr;
+}
+
+std::vector<Control*> Form::Children(const Control* parent, int tab) const {
+  std::vector<Control*> out;
+  for (const auto& c : controls_) {
+    if (c->Parent == parent && (tab < 0 || c->ParentTab == tab)) out.push_back(c.get());
+  }
+  return out;
+}
+
+}  // namespace qd470::forms

@@ -1,0 +1,89 @@
+// A form of the window layer: its controls, control arrays, menus and life-cycle handlers.
+// A form is loaded on first use through the FormHost, which runs Form_Load then.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/control.h"
+#include "forms/control_array.h"
+#include "forms/menu.h"
+
+namespace qd470::forms {
+
+class FormHost;
+
+enum class WindowState { kNormal, kMinimized, kMaximized };
+
+class Form {
+ public:
+  explicit Form(std::string name) : name_(std::move(name)) {}
+  virtual ~Form() = default;
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const std::string& Name() const { return name_; }
+  std::string Caption;
+  int Width = 6000, Height = 4000;  // client area in twips
+  WindowState State = WindowState::kNormal;
+  bool Resizable = false;
+  bool Visible() const { return visible_; }
+  bool Modal() const { return modal_; }
+
+  // Runs once when the form is loaded.
+  virtual void Form_Load() {}
+  // The operator closes the window: set cancel to keep the form. Unloads it otherwise.
+  virtual void Form_QueryUnload(bool& /*cancel*/) {}
+
+  // Adds a control. parent nullptr = the form; tab >= 0 = the tab page of a tab control parent.
+  template <class T>
+  T& Add(const std::string& name, int index = -1, Control* parent = nullptr, int tab = -1) {
+    auto owned = std::make_unique<T>(name, index);
+    T& control = *owned;
+    control.Parent = parent;
+    control.ParentTab = tab;
+    Register(std::move(owned));
+    return control;
+  }
+  // Adds member `index` of the array `array` and returns it.
+  template <class T>
+  T& AddMember(ControlArray<T>& array, const std::string& name, int index,
+               Control* parent = nullptr, int tab = -1) {
+    T& control = Add<T>(name, index, parent, tab);
+    array.Add(index, &control);
+    return control;
+  }
+  MenuItem& AddMenu(const std::string& name, MenuItem* parent = nullptr, int index = -1);
+
+  // Finds a control by name and index (-1 for a plain control); nullptr when there is none.
+  Control* Find(const std::string& name, int index = -1) const;
+  template <class T>
+  T* FindAs(const std::string& name, int index = -1) const {
+    return dynamic_cast<T*>(Find(name, index));
+  }
+  MenuItem* FindMenu(const std::string& name) const;
+
+  const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+  const std::vector<MenuItem*>& MenuBar() const { return menu_bar_; }
+  std::vector<Control*> Children(const Control* parent, int tab = -1) const;
+
+  FormHost* Host() const { return host_; }
+
+ private:
+  friend class FormHost;
+  void Register(std::unique_ptr<Control> control);
+
+  std::string name_;
+  std::vector<std::unique_ptr<Control>> controls_;
+  std::map<std::pair<std::string, int>, Control*> by_name_;
+  std::map<const Control*, std::vector<OptionButton*>> option_groups_;
+  std::vector<std::unique_ptr<MenuItem>> menus_;
+  std::vector<MenuItem*> menu_bar_;
+  FormHost* host_ = nullptr;
+  bool visible_ = false;
+  bool modal_ = false;
+};
+
+}  // namespace qd470::forms

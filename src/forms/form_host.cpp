@@ -1,0 +1,100 @@
+// The form registry: load on first use, show, hide, unload, timers.
+#include "forms/form_host.h"
+
+#include <stdexcept>
+
+namespace qd470::forms {
+
+FormHost::~FormHost() {
+  // Forms go before the observer could be asked about them.
+  observer_ = nullptr;
+  loaded_.clear();
+  unloaded_.clear();
+}
+
+void FormHost::RegisterFactory(std::type_index type, Factory make) {
+  if (!factories_.count(type)) order_.push_back(type);
+  factories_[type] = std::move(make);
+}
+
+Form& FormHost::Load(std::type_index type) {
+  if (auto it = loaded_.find(type); it != loaded_.end()) return *it->second;
+  auto f = factories_.find(type);
+  if (f == factories_.end()) throw std::logic_error("form not registered");
+  std::unique_ptr<Form> form = f->second();
+  form->host_ = this;
+  Form& ref = *form;
+  loaded_[type] = std::move(form);
+  ref.Form_Load();
+  return ref;
+}
+
+void FormHost::Show(Form& form, bool modal) {
+  bool was_visible = form.visible_;
+  form.visible_ = true;
+  form.modal_ = modal;
+  if (observer_ && !was_visible) observer_->OnShow(form);
+  if (!modal) return;
+  if (observer_) {
+    observer_->RunModal(form);
+  } else if (modal_script_) {
+    modal_script_(form);
+  }
+  form.modal_ = false;
+}
+
+void FormHost::Hide(Form& form) {
+  if (!form.visible_) return;
+  form.visible_ = false;
+  if (observer_) observer_->OnHide(form);
+}
+
+void FormHost::Unload(Form& form) {
+  for (auto it = loaded_.begin(); it != loaded_.end(); ++it) {
+    if (it->second.get() != &form) continue;
+    form.visible_ = false;
+    if (observer_) observer_->OnUnload(form);
+    unloaded_.push_back(std::move(it->second));
+    loaded_.erase(it);
+    return;
+  }
+}
+
+void FormHost::RequestClose(Form& form) {
+  bool cancel = false;
+  form.Form_QueryUnload(cancel);
+  if (!cancel) Unload(form);
+}
+
+void FormHost::LoadAll() {
+  for (const auto& type : order_) Load(type);
+}
+
+std::vector<Form*> FormHost::LoadedForms() const {
+  std::vector<Form*> out;
+  for (const auto& type : order_) {
+    if (auto it = loaded_.find(type); it != loaded_.end()) out.push_back(it->second.get());
+  }
+  return out;
+}
+
+void FormHost::AdvanceClock(int64_t ms) {
+  std::vector<Timer*> due;
+  for (Form* form : LoadedForms()) {
+    for (const auto& c : form->Controls()) {
+      auto* timer = dynamic_cast<Timer*>(c.get());
+      if (!timer || !timer->Enabled || timer->Interval <= 0) continue;
+      timer->elapsed_ms += ms;
+      if (timer->elapsed_ms >= timer->Interval) {
+        timer->elapsed_ms = 0;
+        due.push_back(timer);
+      }
+    }
+  }
+  // A handler may unload a form; its object lives on until ReleaseUnloaded.
+  for (Timer* timer : due) {
+    if (timer->Enabled && timer->OnTimer) timer->OnTimer();
+  }
+}
+
+}  // namespace qd470::forms

@@ -1,0 +1,88 @@
+// Owns the forms of the program: loads each on first use, shows it modal or modeless, hides and
+// unloads it, and drives the timers from one clock. A renderer observes it to make windows.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <typeindex>
+#include <vector>
+
+#include "forms/form.h"
+
+namespace qd470::forms {
+
+// What a renderer does when forms appear and disappear.
+class FormObserver {
+ public:
+  virtual ~FormObserver() = default;
+  virtual void OnShow(Form& form) = 0;
+  virtual void OnHide(Form& form) = 0;
+  virtual void OnUnload(Form& form) = 0;
+  // Runs until `form` is hidden or unloaded (a nested event loop).
+  virtual void RunModal(Form& form) = 0;
+};
+
+class FormHost {
+ public:
+  using Factory = std::function<std::unique_ptr<Form>()>;
+
+  FormHost() = default;
+  ~FormHost();
+  FormHost(const FormHost&) = delete;
+  FormHost& operator=(const FormHost&) = delete;
+
+  template <class F>
+  void Register(std::function<std::unique_ptr<F>()> make) {
+    RegisterFactory(typeid(F), [make] { return std::unique_ptr<Form>(make()); });
+  }
+  // The form of type F, loaded (and Form_Load run) when it is not loaded yet.
+  template <class F>
+  F& Get() {
+    return static_cast<F&>(Load(typeid(F)));
+  }
+  template <class F>
+  bool IsLoaded() const {
+    return loaded_.count(typeid(F)) != 0;
+  }
+  template <class F>
+  void Unload() {
+    if (auto it = loaded_.find(typeid(F)); it != loaded_.end()) Unload(*it->second);
+  }
+
+  void Show(Form& form, bool modal = false);
+  void Hide(Form& form);
+  // Removes the form; its next use loads it again with fresh state. The object itself is
+  // released only at the next ReleaseUnloaded, so a handler of the form may finish running.
+  void Unload(Form& form);
+  // The operator closes a window: Form_QueryUnload may keep it, else it is unloaded.
+  void RequestClose(Form& form);
+  void ReleaseUnloaded() { unloaded_.clear(); }
+
+  // Loads every registered form (for renderers and tools) and lists the loaded ones.
+  void LoadAll();
+  std::vector<Form*> LoadedForms() const;
+
+  // Advances the timers' clock: each enabled timer runs once per elapsed interval (at most
+  // once per call, as a busy event loop would).
+  void AdvanceClock(int64_t ms);
+
+  void SetObserver(FormObserver* observer) { observer_ = observer; }
+  FormObserver* Observer() const { return observer_; }
+  // In tests: what the operator does inside a modal form before it returns.
+  void SetModalScript(std::function<void(Form&)> script) { modal_script_ = std::move(script); }
+
+ private:
+  void RegisterFactory(std::type_index type, Factory make);
+  Form& Load(std::type_index type);
+
+  std::map<std::type_index, Factory> factories_;
+  std::vector<std::type_index> order_;
+  std::map<std::type_index, std::unique_ptr<Form>> loaded_;
+  std::vector<std::unique_ptr<Form>> unloaded_;
+  FormObserver* observer_ = nullptr;
+  std::function<void(Form&)> modal_script_;
+};
+
+}  // namespace qd470::forms

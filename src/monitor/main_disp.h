@@ -1,0 +1,22 @@
+// The main screen `MainDisp`, as far as the settings side needs it.
+#pragma once
+
+#include "forms/form.h"
+
+namespace qd470 {
+
+class Program;
+
+class MainDisp : public forms::Form {
+ public:
+  explicit MainDisp(Program& program);
+  void Form_Load() override;
+  void Form_QueryUnload(bool& cancel) override;
+
+  forms::Label& lblTitle;
+
+ private:
+  Program& p_;
+};
+
+}  // namespace qd470
