@@ -90,6 +90,8 @@ struct ProgramState {
   // ManMvTbl and PtnNoTbl are PrmData codes 0C and 3F.
   PerDevice& ManMvTbl() { return PrmData[0x0C]; }
   PerDevice& PtnNoTbl() { return PrmData[0x3F]; }
+  const PerDevice& ManMvTbl() const { return PrmData[0x0C]; }
+  const PerDevice& PtnNoTbl() const { return PrmData[0x3F]; }
 
   std::array<TypeRec, kMaxDevices> DevRec{};
   std::array<NameRec, kMaxDevices> DevNames{};

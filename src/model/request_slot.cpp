@@ -1,0 +1,15 @@
+// The one request slot of the one-item write.
+#include "model/request_slot.h"
+
+namespace qd470 {
+
+void QueueWrite(ProgramState& state) {
+  state.Pending.SetCh = state.SetCh;
+  state.Pending.SetPtn = state.SetPtn;
+  state.Pending.EditItem = state.EditItem;
+  state.Pending.EditIdx = state.EditIdx;
+  state.Pending.SendVal = state.SendVal;
+  state.SendReq = 1;
+}
+
+}  // namespace qd470
