@@ -14,6 +14,10 @@ class MainDisp : public forms::Form {
   void Form_QueryUnload(bool& cancel) override;
 
   forms::Label& lblTitle;
+  forms::MenuItem& mnuSetDisp;
+
+  // Opens the settings screen on controller 0, pattern 0.
+  void mnuSetDisp_Click();
 
  private:
   Program& p_;

@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "monitor/main_disp.h"
+#include "settings/subdisp_sset.h"
+#include "settings/subdisp_set.h"
 
 namespace qd470 {
 
@@ -34,6 +36,8 @@ forms::MsgResult Program::MsgBox(const std::string& text, forms::MsgButtons butt
 
 void Program::RegisterForms() {
   forms_.Register<MainDisp>([this] { return std::make_unique<MainDisp>(*this); });
+  forms_.Register<SubDisp_SSet>([this] { return std::make_unique<SubDisp_SSet>(*this); });
+  forms_.Register<SubDisp_Set>([this] { return std::make_unique<SubDisp_Set>(*this); });
 }
 
 std::filesystem::path DefaultProgramFolder() {

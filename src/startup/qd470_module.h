@@ -1,0 +1,20 @@
+// The start-up module `QD470`: the start-up sequence and small program-wide helpers.
+#pragma once
+
+#include <cstdint>
+
+namespace qd470 {
+class Program;
+}
+
+namespace qd470::QD470 {
+
+// The start-up sequence as far as the settings side relies on it: data file names by
+// language, the program folders, the specification records, the default settings and the
+// forms that must be loaded before the main loop. Shows the main screen.
+void Main(Program& p);
+
+// Turns a negative value (a list with nothing selected) into 0, in place; returns the result.
+int16_t ZeroClip(int16_t& x);
+
+}  // namespace qd470::QD470
