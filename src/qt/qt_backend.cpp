@@ -1,2 +1,186 @@
-// Qt backend: placeholder.
-namespace qd470::qt {}
+// The Qt backend's life cycle of windows, modal loops, event dispatch and the timers' clock.
+#include "qt/qt_backend.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <cmath>
+#include <exception>
+
+#include "qt/qt_views.h"
+
+namespace qd470::qt {
+
+namespace {
+constexpr int kClockPeriodMs = 10;
+}  // namespace
+
+FormView::~FormView() {
+  // The window may be in the middle of one of its own events: delete it later.
+  if (window) {
+    window->hide();
+    window->deleteLater();
+  }
+}
+
+QtBackend::QtBackend(forms::FormHost& host) : host_(host) {
+  if (QScreen* screen = QGuiApplication::primaryScreen()) dpi_ = screen->logicalDotsPerInchX();
+  if (dpi_ <= 0) dpi_ = 96;
+  host_.SetObserver(this);
+  clock_.start();
+  timer_.setInterval(kClockPeriodMs);
+  QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
+  timer_.start();
+}
+
+QtBackend::~QtBackend() {
+  timer_.stop();
+  if (host_.Observer() == this) host_.SetObserver(nullptr);
+  for (auto& [form, view] : views_) {
+    if (view->modal_loop) view->modal_loop->quit();
+    delete view->window.data();  // no event of ours runs any more
+  }
+  views_.clear();
+}
+
+int QtBackend::Px(int twips) const { return static_cast<int>(std::lround(twips * dpi_ / 1440.0)); }
+
+FormView* QtBackend::FindView(const forms::Form& form) const {
+  auto it = views_.find(&form);
+  return it == views_.end() ? nullptr : it->second.get();
+}
+
+bool QtBackend::Live(int view_id) const {
+  for (const auto& [form, view] : views_) {
+    if (view->id == view_id) return true;
+  }
+  return false;
+}
+
+FormView& QtBackend::EnsureView(forms::Form& form) {
+  if (FormView* view = FindView(form)) return *view;
+  auto view = std::make_unique<FormView>();
+  view->id = next_id_++;
+  view->form = &form;
+  FormView& ref = *view;
+  views_[&form] = std::move(view);
+  BuildWindow(ref);
+  return ref;
+}
+
+QWidget* QtBackend::Window(const forms::Form& form) const {
+  FormView* view = FindView(form);
+  return view ? view->window.data() : nullptr;
+}
+
+void QtBackend::OnShow(forms::Form& form) {
+  FormView& view = EnsureView(form);
+  SyncView(view);
+  if (form.Modal()) view.window->setWindowModality(Qt::ApplicationModal);
+  SyncWindow(view);
+}
+
+void QtBackend::OnHide(forms::Form& form) {
+  FormView* view = FindView(form);
+  if (!view) return;
+  if (view->modal_loop) view->modal_loop->quit();
+  view->window->hide();
+}
+
+void QtBackend::OnUnload(forms::Form& form) {
+  auto it = views_.find(&form);
+  if (it == views_.end()) return;
+  FormView& view = *it->second;
+  if (view.modal_loop) view.modal_loop->quit();
+  for (ControlView& cv : view.controls) {
+    if (auto* picture = dynamic_cast<PictureWidget*>(cv.widget)) picture->box = nullptr;
+  }
+  views_.erase(it);  // hides the window and deletes it once its events are done
+}
+
+void QtBackend::RunModal(forms::Form& form) {
+  FormView* view = FindView(form);
+  if (!view || !form.Visible()) return;
+  if (view->window->windowModality() != Qt::ApplicationModal) {
+    view->window->hide();
+    view->window->setWindowModality(Qt::ApplicationModal);
+    view->window->show();
+  }
+  const int id = view->id;
+  QEventLoop loop;
+  view->modal_loop = &loop;
+  // The code that showed the form runs on when the loop returns and may still use the form,
+  // even when it was unloaded inside the loop: it counts as a running handler.
+  ++depth_;
+  loop.exec();
+  --depth_;
+  // The form may be unloaded by now (its view is then gone).
+  for (auto& [f, v] : views_) {
+    if (v->id != id) continue;
+    v->modal_loop = nullptr;
+    if (v->window->isHidden()) v->window->setWindowModality(Qt::NonModal);
+  }
+}
+
+void QtBackend::Dispatch(int view_id, const std::function<void()>& event) {
+  if (syncing_ || !Live(view_id)) return;
+  ++depth_;
+  try {
+    event();
+  } catch (const std::exception& e) {
+    qCritical("qd470: an event handler failed: %s", e.what());
+  }
+  --depth_;
+  AfterEvent();
+}
+
+void QtBackend::AfterEvent() {
+  if (depth_ == 0) host_.ReleaseUnloaded();
+  SyncAll();
+  if (after_event_) after_event_();
+}
+
+void QtBackend::Tick() {
+  const qint64 now = clock_.elapsed();
+  const qint64 ms = now - clock_ms_;
+  if (ms <= 0 || syncing_) return;
+  clock_ms_ = now;
+  ++depth_;
+  try {
+    host_.AdvanceClock(ms);
+  } catch (const std::exception& e) {
+    qCritical("qd470: a timer handler failed: %s", e.what());
+  }
+  --depth_;
+  AfterEvent();
+}
+
+void QtBackend::SyncAll() {
+  for (auto& [form, view] : views_) {
+    if (form->Visible()) SyncView(*view);
+  }
+}
+
+void QtBackend::Sync(const forms::Form& form) {
+  if (FormView* view = FindView(form)) SyncView(*view);
+}
+
+QImage QtBackend::Render(forms::Form& form) {
+  FormView& view = EnsureView(form);
+  SyncView(view);
+  FormWindow& window = *view.window;
+  const bool hidden = window.isHidden();
+  if (hidden) {
+    // Lay the window out as shown, without putting it on the screen.
+    window.setAttribute(Qt::WA_DontShowOnScreen, true);
+    window.show();
+  }
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  QImage image = window.grab().toImage();
+  if (hidden) {
+    window.hide();
+    window.setAttribute(Qt::WA_DontShowOnScreen, false);
+  }
+  return image;
+}
+
+}  // namespace qd470::qt

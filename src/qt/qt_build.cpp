@@ -1,0 +1,226 @@
+// Building a form's window: the menu bar, then one widget per control, nested by container,
+// each wired to raise the control's events in the model.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "qt/qt_backend.h"
+#include "qt/qt_convert.h"
+#include "qt/qt_views.h"
+
+namespace qd470::qt {
+
+using forms::ControlKind;
+
+void QtBackend::BuildWindow(FormView& view) {
+  forms::Form& form = *view.form;
+  view.window = new FormWindow;
+  FormWindow& window = *view.window;
+  window.setObjectName(QString::fromStdString(form.Name()));
+  const int id = view.id;
+  window.on_close = [this, id, &form] {
+    Dispatch(id, [this, &form] { host_.RequestClose(form); });
+  };
+  window.on_enter_escape = [this, id, &view](bool escape) {
+    Dispatch(id, [this, &view, escape] { PressDefaultButton(view, escape); });
+  };
+  for (forms::MenuItem* item : form.MenuBar()) BuildMenu(view, *item, nullptr);
+
+  view.client = new QWidget;
+  view.client->setObjectName("client");
+  window.setCentralWidget(view.client);
+
+  view.controls.reserve(form.Controls().size());
+  for (const auto& control : form.Controls()) {
+    QWidget* container = ContainerOf(view, *control);
+    view.index[control.get()] = view.controls.size();
+    ControlView cv;
+    cv.control = control.get();
+    cv.widget = CreateWidget(view, *control, container);
+    if (cv.widget) cv.widget->setObjectName(QString::fromStdString(control->FullName()));
+    view.controls.push_back(std::move(cv));
+  }
+}
+
+// A menu item with items of its own becomes a menu (its Click runs as it opens); any other
+// item an action; "-" a separator.
+void QtBackend::BuildMenu(FormView& view, forms::MenuItem& item, QMenu* menu) {
+  QAction* action = nullptr;
+  const int id = view.id;
+  auto click = [this, id, &item] { Dispatch(id, [&item] { item.RaiseClick(); }); };
+  if (!item.Items().empty()) {
+    QMenu* sub = menu ? menu->addMenu(ToQString(item.Caption))
+                      : view.window->menuBar()->addMenu(ToQString(item.Caption));
+    QObject::connect(sub, &QMenu::aboutToShow, click);
+    action = sub->menuAction();
+  } else if (item.IsSeparator() && menu) {
+    action = menu->addSeparator();
+  } else {
+    action = menu ? menu->addAction(ToQString(item.Caption))
+                  : view.window->menuBar()->addAction(ToQString(item.Caption));
+    QObject::connect(action, &QAction::triggered, click);
+  }
+  std::string name =
+      item.Index() < 0 ? item.Name() : item.Name() + "(" + std::to_string(item.Index()) + ")";
+  action->setObjectName(QString::fromStdString(name));
+  MenuView mv;
+  mv.item = &item;
+  mv.action = action;
+  view.menus.push_back(std::move(mv));
+  for (forms::MenuItem* child : item.Items()) BuildMenu(view, *child, action->menu());
+}
+
+// The widget that holds a control: the client area, a frame, a picture box, or the page of a
+// tab control (a control on a tab control but on no page sits on the tab control itself).
+QWidget* QtBackend::ContainerOf(FormView& view, const forms::Control& control) {
+  if (!control.Parent) return view.client;
+  auto it = view.index.find(control.Parent);
+  if (it == view.index.end() || !view.controls[it->second].widget) return view.client;
+  QWidget* parent = view.controls[it->second].widget;
+  auto* tabs = dynamic_cast<QTabWidget*>(parent);
+  if (!tabs || control.ParentTab < 0) return parent;
+  while (tabs->count() <= control.ParentTab) tabs->addTab(new QWidget, QString());
+  return tabs->widget(control.ParentTab);
+}
+
+QWidget* QtBackend::CreateWidget(FormView& view, forms::Control& control, QWidget* container) {
+  const int id = view.id;
+  switch (control.Kind()) {
+    case ControlKind::kLabel: {
+      auto& label = static_cast<forms::Label&>(control);
+      auto* w = new ClickLabel;
+      w->setTextFormat(Qt::PlainText);
+      w->on_click = [this, id, &label] { Dispatch(id, [&label] { label.RaiseClick(); }); };
+      w->on_double_click = [this, id, &label] {
+        Dispatch(id, [&label] { label.RaiseDblClick(); });
+      };
+      w->setParent(container);
+      return w;
+    }
+    case ControlKind::kCommandButton: {
+      auto& button = static_cast<forms::CommandButton&>(control);
+      auto* w = new QPushButton(container);
+      w->setAutoDefault(false);
+      QObject::connect(w, &QPushButton::clicked,
+                       [this, id, &button] { Dispatch(id, [&button] { button.RaiseClick(); }); });
+      return w;
+    }
+    case ControlKind::kFrame: {
+      auto& frame = static_cast<forms::Frame&>(control);
+      if (frame.Border) return new QGroupBox(container);
+      auto* w = new QFrame(container);
+      w->setFrameShape(QFrame::NoFrame);
+      return w;
+    }
+    case ControlKind::kPictureBox: {
+      auto* w = new PictureWidget;
+      w->box = &static_cast<forms::PictureBox&>(control);
+      w->setAutoFillBackground(true);
+      w->setParent(container);
+      return w;
+    }
+    case ControlKind::kLine: {
+      auto* w = new LineWidget;
+      w->setParent(container);
+      return w;
+    }
+    case ControlKind::kProgressBar: {
+      auto* w = new QProgressBar(container);
+      w->setTextVisible(false);
+      return w;
+    }
+    case ControlKind::kTimer:
+      return nullptr;
+    default:
+      return CreateInputWidget(view, control, container);
+  }
+}
+
+// The controls that take the operator's choices: lists, options, text, tabs, up-down.
+QWidget* QtBackend::CreateInputWidget(FormView& view, forms::Control& control, QWidget* container) {
+  const int id = view.id;
+  switch (control.Kind()) {
+    case ControlKind::kComboBox: {
+      auto& combo = static_cast<forms::ComboBox&>(control);
+      auto* w = new QComboBox(container);
+      QObject::connect(w, &QComboBox::activated, [this, id, &combo](int i) {
+        Dispatch(id, [&combo, i] { combo.SetListIndex(i); });
+      });
+      return w;
+    }
+    case ControlKind::kOptionButton: {
+      auto& option = static_cast<forms::OptionButton&>(control);
+      auto* w = new QRadioButton(container);
+      w->setAutoExclusive(false);  // the model keeps the group; a sync shows it
+      QObject::connect(w, &QRadioButton::clicked, [this, id, &option] {
+        Dispatch(id, [&option] {
+          if (!option.Value()) option.SetValue(true);
+        });
+      });
+      return w;
+    }
+    case ControlKind::kTextBox: {
+      auto& box = static_cast<forms::TextBox&>(control);
+      auto key = [this, id, &box](int ascii) {
+        Dispatch(id, [&box, &ascii] { box.RaiseKeyPress(ascii); });
+        return ascii;
+      };
+      if (box.MultiLine) {
+        auto* w = new MultiLineEdit;
+        w->on_key_press = key;
+        QObject::connect(w, &QPlainTextEdit::textChanged, [this, id, &box, w] {
+          Dispatch(id, [&box, w] { box.SetText(FromQString(w->toPlainText())); });
+        });
+        w->setParent(container);
+        return w;
+      }
+      auto* w = new LineEdit;
+      w->on_key_press = key;
+      QObject::connect(w, &QLineEdit::textEdited, [this, id, &box](const QString& text) {
+        Dispatch(id, [&box, &text] { box.SetText(FromQString(text)); });
+      });
+      w->setParent(container);
+      return w;
+    }
+    case ControlKind::kTabControl: {
+      auto& tab = static_cast<forms::TabControl&>(control);
+      auto* w = new QTabWidget(container);
+      for (int i = 0; i < tab.Tabs(); ++i) w->addTab(new QWidget, ToQString(tab.TabCaption(i)));
+      QObject::connect(w, &QTabWidget::currentChanged,
+                       [this, id, &tab](int i) { Dispatch(id, [&tab, i] { tab.SetTab(i); }); });
+      return w;
+    }
+    case ControlKind::kUpDown: {
+      auto& updown = static_cast<forms::UpDown&>(control);
+      auto* w = new UpDownWidget;
+      QObject::connect(w->up, &QToolButton::clicked,
+                       [this, id, &updown] { Dispatch(id, [&updown] { updown.Up(); }); });
+      QObject::connect(w->down, &QToolButton::clicked,
+                       [this, id, &updown] { Dispatch(id, [&updown] { updown.Down(); }); });
+      w->setParent(container);
+      return w;
+    }
+    default:
+      return nullptr;
+  }
+}
+
+// Enter presses the form's default button, Escape its cancel button, as the classic forms do.
+void QtBackend::PressDefaultButton(FormView& view, bool cancel) {
+  for (const auto& control : view.form->Controls()) {
+    if (control->Kind() != ControlKind::kCommandButton) continue;
+    auto& button = static_cast<forms::CommandButton&>(*control);
+    if ((cancel ? button.Cancel : button.Default) && button.ShownInForm() &&
+        button.EnabledInForm()) {
+      button.RaiseClick();
+      return;
+    }
+  }
+}
+
+}  // namespace qd470::qt

@@ -1,0 +1,54 @@
+// The program on Qt: wiring of services, program object and backend, and the main event loop.
+#include "qt/qt_program.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFontDatabase>
+
+#include "monitor/main_disp.h"
+#include "startup/qd470_module.h"
+
+namespace qd470::qt {
+
+void UseProgramFont() {
+  const QStringList families = QFontDatabase::families();
+  for (const char* name : {"Noto Sans CJK JP", "Noto Sans JP", "IPAPGothic", "IPAGothic",
+                           "TakaoPGothic", "VL PGothic", "Droid Sans Fallback"}) {
+    if (!families.contains(QLatin1String(name))) continue;
+    QFont font = QApplication::font();
+    font.setFamily(QLatin1String(name));
+    QApplication::setFont(font);
+    return;
+  }
+}
+
+QtProgram::QtProgram(const std::filesystem::path& program_folder, Language language)
+    : services_(std::string(ResString(language, 1))),
+      program_(std::make_unique<Program>(program_folder, services_.Bundle(), language)),
+      backend_(std::make_unique<QtBackend>(program_->Forms())) {
+  services_.capture.SetBackend(backend_.get());
+}
+
+QtProgram::~QtProgram() {
+  services_.capture.SetBackend(nullptr);
+  backend_.reset();
+  program_.reset();
+}
+
+bool QtProgram::Ended() {
+  return program_->EndReq == -1 || !program_->Forms().IsLoaded<MainDisp>();
+}
+
+int QtProgram::Run() {
+  QD470::Main(*program_);
+  if (Ended()) return 0;
+  QEventLoop loop;
+  backend_->SetAfterEvent([this, &loop] {
+    if (Ended()) loop.quit();
+  });
+  loop.exec();
+  backend_->SetAfterEvent(nullptr);
+  return 0;
+}
+
+}  // namespace qd470::qt

@@ -1,0 +1,41 @@
+// The program put together on Qt: real services, the program object and the backend. main()
+// creates one and runs it; the start-up sequence grows here.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "qt/qt_backend.h"
+#include "qt/qt_services.h"
+#include "resources/strings.h"
+#include "startup/program.h"
+
+namespace qd470::qt {
+
+// Uses a font family with both Latin and Japanese glyphs as the application font when one is
+// installed ("Noto Sans CJK JP" first); keeps Qt's own choice otherwise.
+void UseProgramFont();
+
+class QtProgram {
+ public:
+  QtProgram(const std::filesystem::path& program_folder, Language language);
+  ~QtProgram();
+  QtProgram(const QtProgram&) = delete;
+  QtProgram& operator=(const QtProgram&) = delete;
+
+  Program& program() { return *program_; }
+  QtBackend& backend() { return *backend_; }
+
+  // Shows the main screen and runs the event loop until the program ends: the main screen's
+  // close sets EndReq to -1, or the main screen is no longer loaded. Returns the exit code.
+  int Run();
+
+ private:
+  bool Ended();
+
+  QtServices services_;
+  std::unique_ptr<Program> program_;
+  std::unique_ptr<QtBackend> backend_;  // goes first: it observes the program's forms
+};
+
+}  // namespace qd470::qt

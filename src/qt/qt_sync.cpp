@@ -1,0 +1,343 @@
+// Keeping a form's widgets in step with its controls. Every property is compared first and set
+// only when it differs, so that a refresh of a large form in step costs next to nothing; the
+// widgets' own signals are blocked while they are set.
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <algorithm>
+
+#include "qt/qt_backend.h"
+#include "qt/qt_convert.h"
+#include "qt/qt_views.h"
+
+namespace qd470::qt {
+
+using forms::ControlKind;
+
+namespace {
+
+Qt::Alignment ToQtAlignment(forms::Alignment align) {
+  switch (align) {
+    case forms::Alignment::kRight:
+      return Qt::AlignRight;
+    case forms::Alignment::kCenter:
+      return Qt::AlignHCenter;
+    default:
+      return Qt::AlignLeft;
+  }
+}
+
+// Font and colours; a control without a back colour keeps the style's own background.
+void ApplyLook(QWidget& w, const Look& look, bool fill_background) {
+  QFont font = QApplication::font();
+  font.setPointSize(look.size > 0 ? look.size : font.pointSize());
+  font.setBold(look.bold);
+  w.setFont(font);
+  QPalette palette = QApplication::palette(&w);
+  if (look.fore) {
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+      palette.setColor(role, ToQColor(*look.fore));
+    }
+  }
+  if (look.back) {
+    for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) {
+      palette.setColor(role, ToQColor(*look.back));
+    }
+  }
+  w.setPalette(palette);
+  w.setAutoFillBackground(fill_background || look.back.has_value());
+}
+
+Look LookOf(const forms::Control& c) {
+  Look look;
+  look.bold = c.FontBold;
+  look.size = c.FontSize;
+  look.fore = c.ForeColor;
+  look.back = c.BackColor;
+  return look;
+}
+
+// A value box (sunken: the classic 3D sunken edge, which stays visible on white) is white unless
+// the label has its own back colour; its one line of text sits in the middle, a plain label's
+// text at the top.
+void ApplyLabelLook(QLabel& w, const Look& look) {
+  Look filled = look;
+  if (look.sunken && !look.back) filled.back = forms::kWhite;
+  ApplyLook(w, filled, look.sunken);
+  w.setFrameStyle(look.sunken ? (QFrame::WinPanel | QFrame::Sunken) : QFrame::NoFrame);
+  w.setIndent(look.sunken ? 3 : -1);  // keeps the text off the edge it is aligned to
+  w.setAlignment(ToQtAlignment(look.align) | (look.sunken ? Qt::AlignVCenter : Qt::AlignTop));
+  w.setWordWrap(look.word_wrap);
+}
+
+template <class W>
+bool SetIfChanged(bool applied, std::string& cache, const std::string& value, W&& apply) {
+  if (applied && cache == value) return false;
+  apply(ToQString(value));
+  cache = value;
+  return true;
+}
+
+void SyncLabel(ControlView& cv) {
+  auto& label = static_cast<forms::Label&>(*cv.control);
+  auto* w = static_cast<QLabel*>(cv.widget);
+  SetIfChanged(cv.applied, cv.caption, label.Caption, [w](const QString& s) { w->setText(s); });
+  Look look = LookOf(label);
+  look.align = label.Align;
+  look.sunken = label.Sunken;
+  look.word_wrap = label.WordWrap;
+  if (!cv.applied || !(cv.look == look)) {
+    ApplyLabelLook(*w, look);
+    cv.look = look;
+  }
+}
+
+void SyncCombo(ControlView& cv) {
+  auto& combo = static_cast<forms::ComboBox&>(*cv.control);
+  auto* w = static_cast<QComboBox*>(cv.widget);
+  if (!cv.applied || cv.items != combo.Items()) {
+    QSignalBlocker block(w);
+    w->clear();
+    for (const auto& item : combo.Items()) w->addItem(ToQString(item));
+    cv.items = combo.Items();
+  }
+  if (w->currentIndex() != combo.ListIndex()) {
+    QSignalBlocker block(w);
+    w->setCurrentIndex(combo.ListIndex());
+  }
+}
+
+void SyncTextBox(ControlView& cv) {
+  auto& box = static_cast<forms::TextBox&>(*cv.control);
+  if (auto* line = dynamic_cast<QLineEdit*>(cv.widget)) {
+    if (FromQString(line->text()) != box.Text()) {
+      QSignalBlocker block(line);
+      line->setText(ToQString(box.Text()));
+    }
+    if (!cv.applied || cv.locked != box.Locked || cv.look.align != box.Align) {
+      line->setReadOnly(box.Locked);
+      line->setAlignment(ToQtAlignment(box.Align) | Qt::AlignVCenter);
+    }
+  } else if (auto* multi = dynamic_cast<QPlainTextEdit*>(cv.widget)) {
+    if (FromQString(multi->toPlainText()) != box.Text()) {
+      QSignalBlocker block(multi);
+      multi->setPlainText(ToQString(box.Text()));
+    }
+    if (!cv.applied || cv.locked != box.Locked) multi->setReadOnly(box.Locked);
+  }
+  cv.locked = box.Locked;
+  cv.look.align = box.Align;
+}
+
+void SyncTabs(ControlView& cv) {
+  auto& tab = static_cast<forms::TabControl&>(*cv.control);
+  auto* w = static_cast<QTabWidget*>(cv.widget);
+  QSignalBlocker block(w);
+  while (w->count() < tab.Tabs()) w->addTab(new QWidget, QString());
+  while (w->count() > tab.Tabs()) delete w->widget(w->count() - 1);
+  cv.items.resize(static_cast<size_t>(tab.Tabs()));
+  for (int i = 0; i < tab.Tabs(); ++i) {
+    std::string& cache = cv.items[static_cast<size_t>(i)];
+    SetIfChanged(cv.applied, cache, tab.TabCaption(i),
+                 [w, i](const QString& s) { w->setTabText(i, s); });
+    if (w->isTabEnabled(i) != tab.TabEnabled(i)) w->setTabEnabled(i, tab.TabEnabled(i));
+  }
+  if (w->currentIndex() != tab.Tab() && tab.Tab() < w->count()) w->setCurrentIndex(tab.Tab());
+}
+
+void SyncPicture(ControlView& cv) {
+  auto& box = static_cast<forms::PictureBox&>(*cv.control);
+  auto* w = static_cast<PictureWidget*>(cv.widget);
+  Look look = LookOf(box);
+  look.sunken = box.Sunken;
+  if (!cv.applied || !(cv.look == look)) {
+    if (!look.back) look.back = forms::kWhite;
+    ApplyLook(*w, look, true);
+    w->setFrameStyle(box.Sunken ? (QFrame::WinPanel | QFrame::Sunken) : QFrame::NoFrame);
+    cv.look = LookOf(box);
+    cv.look.sunken = box.Sunken;
+  }
+  const void* picture = box.Picture ? static_cast<const void*>(box.Picture->argb.data()) : nullptr;
+  if (!cv.applied || cv.revision != box.Revision() || cv.picture != picture) {
+    w->update();
+    cv.revision = box.Revision();
+    cv.picture = picture;
+  }
+}
+
+void SyncProgress(ControlView& cv) {
+  auto& bar = static_cast<forms::ProgressBar&>(*cv.control);
+  auto* w = static_cast<QProgressBar*>(cv.widget);
+  if (w->minimum() != bar.Min || w->maximum() != bar.Max) w->setRange(bar.Min, bar.Max);
+  int value = std::clamp(bar.Value, std::min(bar.Min, bar.Max), std::max(bar.Min, bar.Max));
+  if (w->value() != value) w->setValue(value);
+}
+
+}  // namespace
+
+void QtBackend::SyncView(FormView& view) {
+  const bool was_syncing = syncing_;
+  syncing_ = true;
+  for (ControlView& cv : view.controls) SyncControl(cv);
+  SyncMenus(view);
+  SyncWindow(view);
+  syncing_ = was_syncing;
+}
+
+// Caption, client size, and for a shown form the window itself and its state.
+void QtBackend::SyncWindow(FormView& view) {
+  FormWindow& w = *view.window;
+  const forms::Form& form = *view.form;
+  SetIfChanged(view.applied, view.caption, form.Caption,
+               [&w](const QString& s) { w.setWindowTitle(s); });
+  if (!view.applied || view.width != form.Width || view.height != form.Height) {
+    QSize size(Px(form.Width), Px(form.Height));
+    if (form.Resizable) {
+      int menu = w.menuWidget() ? w.menuWidget()->sizeHint().height() : 0;
+      w.resize(size.width(), size.height() + menu);
+    } else {
+      view.client->setFixedSize(size);
+    }
+    view.width = form.Width;
+    view.height = form.Height;
+  }
+  view.applied = true;
+  if (!form.Visible()) return;
+  if (w.isHidden() || view.state != form.State) {
+    switch (form.State) {
+      case forms::WindowState::kMinimized:
+        w.showMinimized();
+        break;
+      case forms::WindowState::kMaximized:
+        w.showMaximized();
+        break;
+      default:
+        w.showNormal();
+        break;
+    }
+    view.state = form.State;
+  }
+}
+
+void QtBackend::SyncGeometry(ControlView& cv) {
+  const forms::Control& c = *cv.control;
+  if (c.Kind() != ControlKind::kLine) {
+    if (cv.applied && cv.left == c.Left && cv.top == c.Top && cv.width == c.Width &&
+        cv.height == c.Height) {
+      return;
+    }
+    cv.widget->setGeometry(Px(c.Left), Px(c.Top), Px(c.Width), Px(c.Height));
+    cv.left = c.Left, cv.top = c.Top, cv.width = c.Width, cv.height = c.Height;
+    return;
+  }
+  // A line keeps its end points in the cache; its widget covers their bounding box.
+  const auto& line = static_cast<const forms::LineControl&>(c);
+  if (cv.applied && cv.left == line.X1 && cv.top == line.Y1 && cv.width == line.X2 &&
+      cv.height == line.Y2 && cv.revision == line.BorderColor) {
+    return;
+  }
+  auto* w = static_cast<LineWidget*>(cv.widget);
+  QPoint a(Px(line.X1), Px(line.Y1)), b(Px(line.X2), Px(line.Y2));
+  QRect box = QRect(a, b).normalized();
+  w->setGeometry(box.left(), box.top(), box.width() + 1, box.height() + 1);
+  w->from = a - box.topLeft();
+  w->to = b - box.topLeft();
+  w->color = ToQColor(line.BorderColor);
+  w->update();
+  cv.left = line.X1, cv.top = line.Y1, cv.width = line.X2, cv.height = line.Y2;
+  cv.revision = line.BorderColor;
+}
+
+void QtBackend::SyncControl(ControlView& cv) {
+  const forms::Control& c = *cv.control;
+  QWidget* w = cv.widget;
+  if (!w) return;
+  if (w->isHidden() == c.Visible) w->setVisible(c.Visible);
+  if (!cv.applied || cv.enabled != c.Enabled) {
+    w->setEnabled(c.Enabled);
+    cv.enabled = c.Enabled;
+  }
+  SetIfChanged(cv.applied, cv.tip, c.ToolTipText, [w](const QString& s) { w->setToolTip(s); });
+  SyncGeometry(cv);
+  switch (c.Kind()) {
+    case ControlKind::kLabel:
+      SyncLabel(cv);
+      break;
+    case ControlKind::kCommandButton:
+      SetIfChanged(cv.applied, cv.caption, static_cast<const forms::CommandButton&>(c).Caption,
+                   [w](const QString& s) { static_cast<QPushButton*>(w)->setText(s); });
+      break;
+    case ControlKind::kOptionButton: {
+      auto& option = static_cast<const forms::OptionButton&>(c);
+      auto* radio = static_cast<QRadioButton*>(w);
+      SetIfChanged(cv.applied, cv.caption, option.Caption,
+                   [radio](const QString& s) { radio->setText(s); });
+      if (radio->isChecked() != option.Value()) {
+        QSignalBlocker block(radio);
+        radio->setChecked(option.Value());
+      }
+      break;
+    }
+    case ControlKind::kFrame:
+      if (auto* group = dynamic_cast<QGroupBox*>(w)) {
+        SetIfChanged(cv.applied, cv.caption, static_cast<const forms::Frame&>(c).Caption,
+                     [group](const QString& s) { group->setTitle(s); });
+      }
+      break;
+    case ControlKind::kComboBox:
+      SyncCombo(cv);
+      break;
+    case ControlKind::kTextBox:
+      SyncTextBox(cv);
+      break;
+    case ControlKind::kTabControl:
+      SyncTabs(cv);
+      break;
+    case ControlKind::kPictureBox:
+      SyncPicture(cv);
+      break;
+    case ControlKind::kProgressBar:
+      SyncProgress(cv);
+      break;
+    default:
+      break;
+  }
+  // Labels and pictures keep their own look; the rest take font and colours here.
+  if (c.Kind() != ControlKind::kLabel && c.Kind() != ControlKind::kPictureBox &&
+      c.Kind() != ControlKind::kLine) {
+    Look look = LookOf(c);
+    if (!cv.applied || !(cv.look.bold == look.bold && cv.look.size == look.size &&
+                         cv.look.fore == look.fore && cv.look.back == look.back)) {
+      ApplyLook(*w, look, false);
+      cv.look.bold = look.bold, cv.look.size = look.size;
+      cv.look.fore = look.fore, cv.look.back = look.back;
+    }
+  }
+  cv.applied = true;
+}
+
+void QtBackend::SyncMenus(FormView& view) {
+  for (MenuView& mv : view.menus) {
+    const forms::MenuItem& item = *mv.item;
+    QAction& a = *mv.action;
+    if (!a.isSeparator()) {
+      SetIfChanged(mv.applied, mv.caption, item.Caption, [&a](const QString& s) { a.setText(s); });
+    }
+    if (!mv.applied || mv.enabled != item.Enabled) a.setEnabled(mv.enabled = item.Enabled);
+    if (!mv.applied || mv.visible != item.Visible) a.setVisible(mv.visible = item.Visible);
+    if (item.Checked && !a.isCheckable()) a.setCheckable(true);
+    if (a.isChecked() != item.Checked) {
+      QSignalBlocker block(&a);
+      a.setChecked(item.Checked);
+    }
+    mv.applied = true;
+  }
+}
+
+}  // namespace qd470::qt

@@ -1,0 +1,216 @@
+// The Qt backend renders forms as widgets, keeps them in step and forwards the operator's input.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "qt/qt_test_forms.h"
+
+namespace qd470::qt::testing {
+namespace {
+
+TEST_F(QtBackendTest, RenderedFormShowsTheModelsCaptionsByControlName) {
+  PanelForm& form = ShowPanel();
+  QWidget* window = backend_->Window(form);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->windowTitle(), "Panel");
+  EXPECT_EQ(window->objectName(), "PanelForm");
+
+  auto* sv1 = Find<QLabel>(form, "lblSV(1)");
+  ASSERT_NE(sv1, nullptr);
+  EXPECT_EQ(sv1->text(), "SV1");
+  EXPECT_EQ(sv1->frameStyle(), QFrame::WinPanel | QFrame::Sunken);
+  auto* ok = Find<QPushButton>(form, "cmdOK");
+  ASSERT_NE(ok, nullptr);
+  EXPECT_EQ(ok->text(), "&OK");  // the access key stays a mnemonic
+
+  // Twips to pixels at the screen's resolution, relative to the container.
+  auto* value = Find<QLabel>(form, "lblValue");
+  ASSERT_NE(value, nullptr);
+  EXPECT_EQ(value->geometry(),
+            QRect(backend_->Px(150), backend_->Px(300), backend_->Px(1500), backend_->Px(300)));
+  EXPECT_EQ(backend_->Px(1440), window->logicalDpiX());
+
+  // A control of tab page 1 sits on that page; CR LF is a line break.
+  auto* tabs = Find<QTabWidget>(form, "Wbk");
+  auto* on_page = Find<QLabel>(form, "lblOnPage1");
+  ASSERT_NE(tabs, nullptr);
+  ASSERT_NE(on_page, nullptr);
+  EXPECT_EQ(on_page->parentWidget(), tabs->widget(1));
+  EXPECT_EQ(on_page->text(), "first line\nsecond line");
+  EXPECT_EQ(tabs->tabText(0), "Page 0");
+}
+
+TEST_F(QtBackendTest, ModelChangesShowAfterSync) {
+  PanelForm& form = ShowPanel();
+  form.lblSV(2).Caption = "99.9";
+  form.lblSV(0).Visible = false;
+  form.cmdOK.Enabled = false;
+  form.cmbName.AddItem("fourth");
+  form.cmbName.SetListIndex(3);
+  form.Wbk.TabCaption(1) = "Renamed";
+  form.lblValue.Move(300, 300, 1500, 600);
+  form.Caption = "New title";
+  backend_->SyncAll();
+
+  EXPECT_EQ(Find<QLabel>(form, "lblSV(2)")->text(), "99.9");
+  EXPECT_TRUE(Find<QLabel>(form, "lblSV(0)")->isHidden());
+  EXPECT_FALSE(Find<QPushButton>(form, "cmdOK")->isEnabled());
+  auto* combo = Find<QComboBox>(form, "cmbName");
+  EXPECT_EQ(combo->count(), 4);
+  EXPECT_EQ(combo->currentIndex(), 3);
+  EXPECT_EQ(Find<QTabWidget>(form, "Wbk")->tabText(1), "Renamed");
+  EXPECT_EQ(Find<QLabel>(form, "lblValue")->height(), backend_->Px(600));
+  EXPECT_EQ(backend_->Window(form)->windowTitle(), "New title");
+  // Setting the list from code ran Click once; the sync did not send it back as a choice.
+  EXPECT_EQ(form.combo_clicks, std::vector<int>{3});
+}
+
+TEST_F(QtBackendTest, ButtonClickRunsItsHandlerAndTheResultShows) {
+  PanelForm& form = ShowPanel();
+  QTest::mouseClick(Find<QPushButton>(form, "cmdOK"), Qt::LeftButton);
+  EXPECT_EQ(form.lblValue.Caption, "pressed");
+  EXPECT_EQ(Find<QLabel>(form, "lblValue")->text(), "pressed");
+}
+
+TEST_F(QtBackendTest, LabelClickAndDoubleClickReachTheirHandlers) {
+  PanelForm& form = ShowPanel();
+  auto* label = Find<QLabel>(form, "lblSV(1)");
+  QTest::mouseClick(label, Qt::LeftButton);
+  EXPECT_EQ(form.clicks, std::vector<int>{1});
+  QTest::mouseDClick(label, Qt::LeftButton);
+  EXPECT_EQ(form.double_clicks, std::vector<int>{1});
+}
+
+TEST_F(QtBackendTest, ComboChoiceRunsClickAndUpdatesTheModel) {
+  PanelForm& form = ShowPanel();
+  auto* combo = Find<QComboBox>(form, "cmbName");
+  combo->setFocus();
+  QTest::keyClick(combo, Qt::Key_Down);  // an operator's choice: entry 0
+  QTest::keyClick(combo, Qt::Key_Down);  // entry 1
+  EXPECT_EQ(form.cmbName.ListIndex(), 1);
+  EXPECT_EQ(form.combo_clicks, (std::vector<int>{0, 1}));
+  EXPECT_EQ(combo->currentIndex(), 1);
+}
+
+TEST_F(QtBackendTest, DisabledTabCannotBeChosenAnEnabledOneCan) {
+  PanelForm& form = ShowPanel();
+  auto* tabs = Find<QTabWidget>(form, "Wbk");
+  QTabBar* bar = tabs->tabBar();
+  EXPECT_FALSE(tabs->isTabEnabled(2));
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+  EXPECT_EQ(form.Wbk.Tab(), 0);
+  EXPECT_EQ(tabs->currentIndex(), 0);
+  EXPECT_TRUE(form.tab_clicks.empty());
+
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+  EXPECT_EQ(form.Wbk.Tab(), 1);
+  EXPECT_EQ(form.tab_clicks, std::vector<int>{1});
+
+  // The model moves the current tab away when it disables it.
+  form.Wbk.SetTabEnabled(1, false);
+  backend_->SyncAll();
+  EXPECT_EQ(tabs->currentIndex(), 0);
+  EXPECT_FALSE(tabs->isTabEnabled(1));
+}
+
+TEST_F(QtBackendTest, KeyPressHandlerSwallowsKeysBeforeTheTextChanges) {
+  PanelForm& form = ShowPanel();
+  auto* edit = Find<QLineEdit>(form, "txtIn");
+  ASSERT_NE(edit, nullptr);
+  QTest::keyClicks(edit, "1a2b");
+  EXPECT_EQ(form.txtIn.Text(), "12");
+  EXPECT_EQ(edit->text(), "12");
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  EXPECT_EQ(form.txtIn.Text(), "1");
+}
+
+class ModalTest : public QtBackendTest, public ::testing::WithParamInterface<bool> {};
+
+// The handler of a button inside the modal form hides (false) or unloads (true) it.
+TEST_P(ModalTest, ModalShowReturnsWhenItsHandlerClosesTheForm) {
+  const bool unload = GetParam();
+  DialogForm::destroyed = 0;
+  DialogForm& dialog = host_.Get<DialogForm>();
+  dialog.unload_on_close = unload;
+  bool clicked = false;
+  QTimer::singleShot(0, [&] {
+    auto* button = Find<QPushButton>(dialog, "cmdClose");
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(backend_->Window(dialog)->isModal());
+    clicked = true;
+    QTest::mouseClick(button, Qt::LeftButton);
+  });
+  // A stuck loop ends the test instead of hanging it.
+  QTimer::singleShot(5000, [&] { host_.Hide(dialog); });
+  host_.Show(dialog, true);
+  EXPECT_TRUE(clicked);
+  EXPECT_EQ(host_.IsLoaded<DialogForm>(), !unload);
+  EXPECT_FALSE(dialog.Visible());
+  EXPECT_EQ(backend_->Window(dialog) == nullptr, unload);
+  // The code after the modal show may still use the form: it is released only afterwards.
+  EXPECT_EQ(DialogForm::destroyed, 0);
+  QTest::qWait(30);  // timer ticks: events at the outermost level
+  EXPECT_EQ(DialogForm::destroyed, unload ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(HideOrUnload, ModalTest, ::testing::Bool());
+
+TEST_F(QtBackendTest, UnloadedFormsWindowIsGoneAndTheNextLoadGetsANewOne) {
+  DialogForm& dialog = host_.Get<DialogForm>();
+  host_.Show(dialog);
+  QPointer<QWidget> window = backend_->Window(dialog);
+  ASSERT_FALSE(window.isNull());
+  host_.Unload(dialog);
+  EXPECT_EQ(backend_->Window(dialog), nullptr);
+  EXPECT_TRUE(window.isNull() || window->isHidden());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window.isNull());
+
+  DialogForm& again = host_.Get<DialogForm>();
+  host_.Show(again);
+  EXPECT_NE(backend_->Window(again), nullptr);
+}
+
+TEST_F(QtBackendTest, ClosingTheWindowAsksTheModel) {
+  DialogForm& dialog = host_.Get<DialogForm>();
+  host_.Show(dialog);
+  dialog.keep_on_close = true;
+  backend_->Window(dialog)->close();
+  ASSERT_TRUE(host_.IsLoaded<DialogForm>());
+  EXPECT_TRUE(backend_->Window(dialog)->isVisible());
+
+  dialog.keep_on_close = false;
+  backend_->Window(dialog)->close();
+  EXPECT_FALSE(host_.IsLoaded<DialogForm>());
+}
+
+// A form unloaded by its own handler lives until that handler and every handler below it
+// returned, even when events run inside it.
+TEST_F(QtBackendTest, UnloadedFormIsReleasedOnlyAfterTheOutermostHandler) {
+  DialogForm::destroyed = 0;
+  PanelForm& panel = ShowPanel();
+  DialogForm& dialog = host_.Get<DialogForm>();
+  host_.Show(dialog);
+  dialog.unload_on_close = true;
+  int destroyed_inside = -1;
+  dialog.during_close = [&] {
+    // An operator's click handled while the handler is still running (DoEvents).
+    QTest::mouseClick(Find<QPushButton>(panel, "cmdOK"), Qt::LeftButton);
+    destroyed_inside = DialogForm::destroyed;
+  };
+  QTest::mouseClick(Find<QPushButton>(dialog, "cmdClose"), Qt::LeftButton);
+  EXPECT_EQ(panel.lblValue.Caption, "pressed");
+  EXPECT_EQ(destroyed_inside, 0);
+  EXPECT_EQ(DialogForm::destroyed, 1);
+}
+
+}  // namespace
+}  // namespace qd470::qt::testing

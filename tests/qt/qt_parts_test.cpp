@@ -1,0 +1,171 @@
+// Menus, picture boxes and the real services of the Qt backend.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "qt/qt_convert.h"
+#include "qt/qt_services.h"
+#include "qt/qt_test_forms.h"
+#include "qt/qt_widgets.h"
+
+namespace qd470::qt::testing {
+namespace {
+
+class MenuForm : public forms::Form {
+ public:
+  MenuForm() : Form("MenuForm") {
+    mnuFile.Caption = "&File";
+    mnuOpen.Caption = "&Open...";
+    mnuOpen.Click = [this] { ++opened; };
+    mnuSep.Caption = "-";
+    mnuAuto.Caption = "Auto";
+    picGraph.Move(0, 0, 3000, 1500);
+    picGraph.Sunken = false;
+  }
+  forms::MenuItem& mnuFile = AddMenu("mnuFile");
+  forms::MenuItem& mnuOpen = AddMenu("mnuOpen", &mnuFile);
+  forms::MenuItem& mnuSep = AddMenu("mnuSep", &mnuFile);
+  forms::MenuItem& mnuAuto = AddMenu("mnuAuto", &mnuFile);
+  forms::PictureBox& picGraph = Add<forms::PictureBox>("picGraph");
+  int opened = 0;
+};
+
+class PartsTest : public QtBackendTest {
+ protected:
+  PartsTest() {
+    host_.Register<MenuForm>([] { return std::make_unique<MenuForm>(); });
+  }
+  MenuForm& ShowMenuForm() {
+    MenuForm& form = host_.Get<MenuForm>();
+    host_.Show(form);
+    return form;
+  }
+  QAction* Action(const forms::Form& form, const char* name) {
+    return backend_->Window(form)->findChild<QAction*>(QLatin1String(name));
+  }
+};
+
+TEST_F(PartsTest, MenuItemsFollowTheModelAndRaiseClick) {
+  MenuForm& form = ShowMenuForm();
+  QAction* file = Action(form, "mnuFile");
+  QAction* open = Action(form, "mnuOpen");
+  QAction* sep = Action(form, "mnuSep");
+  ASSERT_TRUE(file && open && sep);
+  EXPECT_EQ(file->text(), "&File");
+  EXPECT_TRUE(sep->isSeparator());
+  open->trigger();
+  EXPECT_EQ(form.opened, 1);
+
+  form.mnuOpen.Enabled = false;
+  form.mnuAuto.Checked = true;
+  form.mnuSep.Visible = false;
+  backend_->SyncAll();
+  EXPECT_FALSE(open->isEnabled());
+  EXPECT_TRUE(Action(form, "mnuAuto")->isChecked());
+  EXPECT_FALSE(sep->isVisible());
+  // A checkable item that the operator toggles shows the model's state again.
+  Action(form, "mnuAuto")->trigger();
+  EXPECT_TRUE(Action(form, "mnuAuto")->isChecked());
+}
+
+// The display list in user coordinates: Scale with the bottom edge first turns y upwards.
+TEST_F(PartsTest, PictureBoxMapsUserCoordinatesAndRepaintsOnChange) {
+  MenuForm& form = ShowMenuForm();
+  form.picGraph.Scale(0, 10, 100, 0);  // left 0, top 10, width 100, height -10
+  EXPECT_LT(form.picGraph.ScaleHeight, 0);
+  form.picGraph.Line(0, 0, 100, 0, 0xFF0000);   // bottom edge
+  form.picGraph.Line(50, 0, 50, 10, 0x0000FF);  // vertical line in the middle
+  backend_->SyncAll();
+  auto* picture = Find<PictureWidget>(form, "picGraph");
+  ASSERT_NE(picture, nullptr);
+  QImage image = picture->grab().toImage();
+  const int w = image.width(), h = image.height();
+  EXPECT_EQ(image.pixelColor(w / 4, h - 1), QColor(Qt::red));
+  auto blue_near_middle = [&] {
+    for (int x = w / 2 - 1; x <= w / 2 + 1; ++x) {
+      if (image.pixelColor(x, h / 2) == QColor(Qt::blue)) return true;
+    }
+    return false;
+  };
+  EXPECT_TRUE(blue_near_middle());
+  EXPECT_EQ(image.pixelColor(w / 4, 0), QColor(Qt::white));
+
+  // A picture replaces the drawing.
+  form.picGraph.Picture = forms::Image{2, 2, std::vector<uint32_t>(4, 0xFF00FF00u)};
+  form.picGraph.Cls();
+  backend_->SyncAll();
+  image = picture->grab().toImage();
+  EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::green));
+  EXPECT_FALSE(blue_near_middle());
+}
+
+TEST_F(PartsTest, RenderGivesTheWholeWindowOfAHiddenFormAndLeavesItHidden) {
+  MenuForm& form = host_.Get<MenuForm>();
+  QImage image = backend_->Render(form);
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.width(), backend_->Px(form.Width));
+  EXPECT_GT(image.height(), backend_->Px(form.Height));  // the menu bar above the client area
+  EXPECT_TRUE(backend_->Window(form)->isHidden());
+  EXPECT_FALSE(form.Visible());
+}
+
+TEST(QtServices, FiltersBecomeQtNameFilters) {
+  struct Row {
+    const char* filter;
+    QStringList expected;
+  };
+  const Row rows[] = {
+      {"Setting file (*.dat)|*.dat", {"Setting file (*.dat)"}},
+      {"Setting file|*.dat", {"Setting file (*.dat)"}},
+      {"Text|*.txt;*.csv|All files (*.*)|*.*", {"Text (*.txt *.csv)", "All files (*.*)"}},
+      {"", {}},
+      {"Dangling text", {}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.filter);
+    EXPECT_EQ(ToQtFilters(row.filter), row.expected);
+  }
+}
+
+TEST(QtServices, PrintingRefusesWhatItCannotPrintWithoutCrashing) {
+  QtPrinters printers;
+  const int count = static_cast<int>(printers.Names().size());
+  EXPECT_EQ(printers.CurrentIndex() < 0, count == 0);
+  printers.SetCurrent(count + 3);  // ignored
+  EXPECT_LT(printers.CurrentIndex(), std::max(count, 1));
+  forms::Image picture{2, 2, std::vector<uint32_t>(4, 0xFFFFFFFFu)};
+  EXPECT_FALSE(printers.PrintPictureToFitPage(-1, picture));
+  EXPECT_FALSE(printers.PrintPictureToFitPage(count, picture));
+  if (count > 0) {
+    EXPECT_FALSE(printers.PrintPictureToFitPage(0, forms::Image{}));
+  }
+}
+
+TEST_F(PartsTest, CaptureGivesTheFormsWindowAsArgbPixels) {
+  MenuForm& form = ShowMenuForm();
+  QtCapture capture;
+  EXPECT_TRUE(capture.CaptureForm(form).Empty());  // no backend yet
+  capture.SetBackend(backend_.get());
+  forms::Image image = capture.CaptureForm(form);
+  QImage grabbed = backend_->Window(form)->grab().toImage();
+  EXPECT_EQ(image.width, grabbed.width());
+  EXPECT_EQ(image.height, grabbed.height());
+  ASSERT_EQ(image.argb.size(), static_cast<size_t>(image.width * image.height));
+  EXPECT_EQ(image.argb[0] >> 24, 0xFFu);  // opaque
+}
+
+TEST(QtConvert, TextsAndImagesCrossTheBoundaryUnchanged) {
+  EXPECT_EQ(ToQString("a\r\nb\rc\nd"), "a\nb\nc\nd");
+  EXPECT_EQ(ToQString("4～20 mA"), QString::fromUtf8("4～20 mA"));
+  EXPECT_EQ(FromQString(ToQString("温度")), "温度");
+  forms::Image image{3, 2, {0xFF010203u, 0xFF040506u, 0x80070809u, 1, 2, 3}};
+  forms::Image back = FromQImage(ToQImage(image));
+  EXPECT_EQ(back.width, 3);
+  EXPECT_EQ(back.height, 2);
+  EXPECT_EQ(back.argb, image.argb);
+  EXPECT_TRUE(ToQImage(forms::Image{4, 4, {}}).isNull());  // too few pixels: refused
+}
+
+}  // namespace
+}  // namespace qd470::qt::testing
