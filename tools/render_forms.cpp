@@ -8,41 +8,17 @@
 #include <string>
 #include <vector>
 
+#include "monitor/main_disp.h"
 #include "qt/qt_backend.h"
 #include "qt/qt_program.h"
+#include "settings/subdisp_set.h"
 #include "startup/program.h"
+#include "support/fake_services.h"
+#include "support/sample_settings.h"
 
 namespace {
 
 using namespace qd470;
-
-// Services that answer without asking anyone: the forms load as on a machine with no printer.
-class QuietMessageBox : public forms::MessageBoxService {
- public:
-  forms::MsgResult Show(const std::string&, forms::MsgButtons buttons, forms::MsgIcon,
-                        const std::string&) override {
-    return buttons == forms::MsgButtons::kYesNo ? forms::MsgResult::kNo : forms::MsgResult::kOk;
-  }
-};
-class NoFileDialog : public forms::FileDialogService {
- public:
-  std::optional<std::string> Ask(const forms::FileDialogRequest&) override { return {}; }
-};
-class NoPrinters : public forms::PrinterService {
- public:
-  std::vector<std::string> Names() override { return {}; }
-  int CurrentIndex() override { return -1; }
-  void SetCurrent(int) override {}
-  bool PrintPictureToFitPage(int, const forms::Image&) override { return false; }
-};
-class NoCapture : public forms::CaptureService {
- public:
-  forms::Image CaptureForm(const forms::Form&) override { return {}; }
-};
-class NoPump : public forms::EventPump {
- public:
-  void DoEvents() override {}
-};
 
 bool Save(const QImage& image, const QDir& dir, const std::string& name) {
   const QString path = dir.filePath(QString::fromStdString(name) + ".png");
@@ -57,12 +33,12 @@ bool Save(const QImage& image, const QDir& dir, const std::string& name) {
 // One picture per page of each tab control (pages that cannot be opened are left out).
 bool RenderTabs(qt::QtBackend& backend, forms::FormHost& host, forms::Form& form,
                 const std::vector<forms::TabControl*>& tabs, const QDir& dir,
-                const std::string& suffix) {
+                const std::string& name, const std::string& suffix) {
   bool ok = true;
   for (size_t t = 0; t < tabs.size(); ++t) {
     forms::TabControl& tab = *tabs[t];
     const int start = tab.Tab();
-    std::string prefix = form.Name() + (t == 0 ? "" : "_" + tab.FullName());
+    std::string prefix = name + (t == 0 ? "" : "_" + tab.FullName());
     for (int i = 0; i < tab.Tabs(); ++i) {
       // A tab's handler must not open a modal loop here: the host runs it unobserved.
       host.SetObserver(nullptr);
@@ -81,34 +57,58 @@ bool RenderTabs(qt::QtBackend& backend, forms::FormHost& host, forms::Form& form
   return ok;
 }
 
+std::vector<forms::TabControl*> TabControlsOf(const forms::Form& form) {
+  std::vector<forms::TabControl*> tabs;
+  for (const auto& c : form.Controls()) {
+    if (auto* tab = dynamic_cast<forms::TabControl*>(c.get()); tab && tab->Tabs() > 0) {
+      tabs.push_back(tab);
+    }
+  }
+  return tabs;
+}
+
+bool RenderForm(qt::QtBackend& backend, forms::FormHost& host, forms::Form& form,
+                const QDir& dir, const std::string& name, const std::string& suffix) {
+  std::vector<forms::TabControl*> tabs = TabControlsOf(form);
+  if (tabs.empty()) return Save(backend.Render(form), dir, name + suffix);
+  return RenderTabs(backend, host, form, tabs, dir, name, suffix);
+}
+
+// The settings screen of each sample controller, with its settings shown.
+bool RenderSettingsSamples(qt::QtBackend& backend, Program& program, const QDir& dir,
+                           const std::string& suffix) {
+  qd470::testing::FillSampleSettings(program);
+  forms::FormHost& host = program.Forms();
+  host.SetObserver(nullptr);
+  program.Form<MainDisp>().mnuSetDisp_Click();
+  host.SetObserver(&backend);
+  SubDisp_Set& screen = program.Form<SubDisp_Set>();
+  bool ok = true;
+  for (size_t d = 0; d < qd470::testing::kSampleSpecs.size(); ++d) {
+    host.SetObserver(nullptr);
+    screen.cmbName.SetListIndex(static_cast<int>(d));
+    screen.SetDispUpDate();
+    host.SetObserver(&backend);
+    ok &= RenderForm(backend, host, screen, dir,
+                     screen.Name() + "_" + qd470::testing::kSampleSpecs[d].name, suffix);
+  }
+  return ok;
+}
+
 bool RenderAll(Language language, const QDir& dir) {
   QTemporaryDir folder;
   if (!folder.isValid()) return false;
-  QuietMessageBox message_box;
-  NoFileDialog file_dialog;
-  NoPrinters printers;
-  NoCapture capture;
-  NoPump pump;
-  Program program(folder.filePath("prog").toStdString(),
-                  {&message_box, &file_dialog, &printers, &capture, &pump}, language);
+  qd470::testing::FakeServices services;  // no printer, every question answered "No"
+  Program program(folder.filePath("prog").toStdString(), services.Bundle(), language);
   // Loaded before the backend observes them, so that nothing waits for an operator.
   program.Forms().LoadAll();
   qt::QtBackend backend(program.Forms());
   const std::string suffix = language == Language::kJapanese ? "_ja" : "_en";
   bool ok = true;
   for (forms::Form* form : program.Forms().LoadedForms()) {
-    std::vector<forms::TabControl*> tabs;
-    for (const auto& c : form->Controls()) {
-      if (auto* tab = dynamic_cast<forms::TabControl*>(c.get()); tab && tab->Tabs() > 0) {
-        tabs.push_back(tab);
-      }
-    }
-    if (tabs.empty()) {
-      ok &= Save(backend.Render(*form), dir, form->Name() + suffix);
-    } else {
-      ok &= RenderTabs(backend, program.Forms(), *form, tabs, dir, suffix);
-    }
+    ok &= RenderForm(backend, program.Forms(), *form, dir, form->Name(), suffix);
   }
+  ok &= RenderSettingsSamples(backend, program, dir, suffix);
   return ok;
 }
 

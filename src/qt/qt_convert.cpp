@@ -1,6 +1,8 @@
 // Conversions between the window layer's plain types and Qt's.
 #include "qt/qt_convert.h"
 
+#include <QRegularExpression>
+
 #include <cstring>
 
 namespace qd470::qt {
@@ -11,6 +13,12 @@ QString ToQString(const std::string& text) {
     out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   }
+  return out;
+}
+
+QString ToListEntry(const std::string& text) {
+  QString out = ToQString(text).trimmed();
+  out.replace(QRegularExpression(QStringLiteral("\\s*\\n\\s*")), QStringLiteral(" "));
   return out;
 }
 

@@ -13,6 +13,9 @@ namespace qd470::qt {
 
 // A caption of the window layer as Qt shows it: UTF-8, CR LF (or a lone CR) as a line break.
 QString ToQString(const std::string& text);
+// One line of a list: the line breaks of an entry are dropped at its ends and read as a blank
+// inside it, so that every entry shows on its own single line.
+QString ToListEntry(const std::string& text);
 inline std::string FromQString(const QString& text) { return text.toUtf8().toStdString(); }
 
 // 0xRRGGBB of the window layer as an opaque colour.

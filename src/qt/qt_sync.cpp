@@ -104,7 +104,7 @@ void SyncCombo(ControlView& cv) {
   if (!cv.applied || cv.items != combo.Items()) {
     QSignalBlocker block(w);
     w->clear();
-    for (const auto& item : combo.Items()) w->addItem(ToQString(item));
+    for (const auto& item : combo.Items()) w->addItem(ToListEntry(item));
     cv.items = combo.Items();
   }
   if (w->currentIndex() != combo.ListIndex()) {

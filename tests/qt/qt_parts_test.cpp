@@ -169,3 +169,16 @@ TEST(QtConvert, TextsAndImagesCrossTheBoundaryUnchanged) {
 
 }  // namespace
 }  // namespace qd470::qt::testing
+
+namespace qd470::qt {
+namespace {
+
+TEST(QtConvert, ListEntriesShowOnOneLine) {
+  EXPECT_EQ(ToListEntry("\r\n\r\nLink"), QStringLiteral("Link"));
+  EXPECT_EQ(ToListEntry("Normal mode\r\n"), QStringLiteral("Normal mode"));
+  EXPECT_EQ(ToListEntry("two\r\nlines"), QStringLiteral("two lines"));
+  EXPECT_EQ(ToListEntry("PL-2  0 to 1390 deg.C"), QStringLiteral("PL-2  0 to 1390 deg.C"));
+}
+
+}  // namespace
+}  // namespace qd470::qt
