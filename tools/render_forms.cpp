@@ -12,6 +12,7 @@
 #include "qt/qt_backend.h"
 #include "qt/qt_program.h"
 #include "settings/subdisp_set.h"
+#include "settings/subdisp_sset.h"
 #include "startup/program.h"
 #include "support/fake_services.h"
 #include "support/sample_settings.h"
@@ -92,6 +93,12 @@ bool RenderSettingsSamples(qt::QtBackend& backend, Program& program, const QDir&
     ok &= RenderForm(backend, host, screen, dir,
                      screen.Name() + "_" + qd470::testing::kSampleSpecs[d].name, suffix);
   }
+  host.SetObserver(nullptr);
+  host.Unload<SubDisp_SSet>();  // loaded again for the sample controllers
+  SubDisp_SSet& spec = program.Form<SubDisp_SSet>();
+  spec.SpcSet(0);
+  host.SetObserver(&backend);
+  ok &= RenderForm(backend, host, spec, dir, spec.Name() + "_samples", suffix);
   return ok;
 }
 
