@@ -2,7 +2,7 @@
 // step (nothing to do) and with every caption changed.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include "qt_bench_main.h"
 #include <memory>
 #include <string>
 #include <vector>
@@ -74,12 +74,4 @@ BENCHMARK(BM_SyncAllCaptionsChanged)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }

@@ -2,7 +2,7 @@
 // model alone, and with the Qt widgets brought in step after it, as the program does.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include "qt_bench_main.h"
 #include <memory>
 
 #include "monitor/main_disp.h"
@@ -58,12 +58,4 @@ BENCHMARK(BM_SetDispUpDate_WithQt)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }
