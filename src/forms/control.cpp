@@ -1,5 +1,6 @@
 // Behaviour of the controls: list selection, option groups, tabs, drawing.
 #include "forms/control.h"
+
 #include "forms/menu.h"
 
 namespace qd470::forms {

@@ -37,7 +37,8 @@ inline constexpr uint32_t kDefaultFace = 0xF0F0F0;
 
 class Control {
  public:
-  Control(ControlKind kind, std::string name, int index) : kind_(kind), name_(std::move(name)), index_(index) {}
+  Control(ControlKind kind, std::string name, int index)
+      : kind_(kind), name_(std::move(name)), index_(index) {}
   virtual ~Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
@@ -86,8 +87,12 @@ class Label : public Control {
   std::function<void()> Click;
   std::function<void()> DblClick;
 
-  void RaiseClick() { if (Click) Click(); }
-  void RaiseDblClick() { if (DblClick) DblClick(); }
+  void RaiseClick() {
+    if (Click) Click();
+  }
+  void RaiseDblClick() {
+    if (DblClick) DblClick();
+  }
 };
 
 class CommandButton : public Control {
@@ -98,7 +103,9 @@ class CommandButton : public Control {
   bool Default = false;  // pressed by Enter
   bool Cancel = false;   // pressed by Escape
   std::function<void()> Click;
-  void RaiseClick() { if (Click && Enabled) Click(); }
+  void RaiseClick() {
+    if (Click && Enabled) Click();
+  }
 };
 
 // A drop-down list. Setting the selection from code runs Click exactly as an operator's choice
@@ -110,7 +117,10 @@ class ComboBox : public Control {
 
   void AddItem(std::string text) { items_.push_back(std::move(text)); }
   void RemoveItem(int i);
-  void Clear() { items_.clear(); list_index_ = -1; }
+  void Clear() {
+    items_.clear();
+    list_index_ = -1;
+  }
   int ListCount() const { return static_cast<int>(items_.size()); }
   const std::string& List(int i) const { return items_.at(static_cast<size_t>(i)); }
   const std::vector<std::string>& Items() const { return items_; }
@@ -118,7 +128,9 @@ class ComboBox : public Control {
   // Selects entry i (-1 selects nothing) and runs Click for a real entry. An index outside the
   // list selects nothing and runs nothing.
   void SetListIndex(int i);
-  std::string Text() const { return list_index_ >= 0 ? items_[static_cast<size_t>(list_index_)] : ""; }
+  std::string Text() const {
+    return list_index_ >= 0 ? items_[static_cast<size_t>(list_index_)] : "";
+  }
 
  private:
   std::vector<std::string> items_;
@@ -137,7 +149,9 @@ class TextBox : public Control {
 
   const std::string& Text() const { return text_; }
   void SetText(std::string text);  // runs Change when the text differs
-  void RaiseKeyPress(int& key_ascii) { if (KeyPress) KeyPress(key_ascii); }
+  void RaiseKeyPress(int& key_ascii) {
+    if (KeyPress) KeyPress(key_ascii);
+  }
 
  private:
   std::string text_;
@@ -207,7 +221,10 @@ class PictureBox : public Control {
   std::optional<Image> Picture;  // a picture shown in place of the drawing
 
   void Scale(double x1, double y1, double x2, double y2);
-  void Cls() { commands_.clear(); ++revision_; }
+  void Cls() {
+    commands_.clear();
+    ++revision_;
+  }
   void Line(double x1, double y1, double x2, double y2, uint32_t color);
   void PSet(double x, double y, uint32_t color);
   const std::vector<DrawCommand>& Commands() const { return commands_; }

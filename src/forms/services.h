@@ -29,7 +29,7 @@ struct FileDialogRequest {
   std::string filter;             // "Setting file (*.dat)|*.dat" style: pairs of text and pattern
   std::string default_extension;  // "dat", added to a name typed without one
   std::string initial_folder;
-  std::string file_name;          // proposed name
+  std::string file_name;  // proposed name
 };
 
 class FileDialogService {

@@ -12,12 +12,12 @@ namespace qd470 {
 namespace {
 
 // String numbers of the lists.
-constexpr int kInputListFirst = 318;      // 32 input types of QD410 and QD430
+constexpr int kInputListFirst = 318;  // 32 input types of QD410 and QD430
 constexpr int kInputListCount = 32;
 constexpr int kInputListQdm1First = 485;  // 44 input types of QDM1
 constexpr int kInputListQdm1Count = 44;
 constexpr int kAlarmListFirst = 245;
-constexpr int kAlarmListFull = 16;        // QDM1 adds "Loop break alarm output", "Output during AT"
+constexpr int kAlarmListFull = 16;  // QDM1 adds "Loop break alarm output", "Output during AT"
 constexpr int kAlarmListShort = 14;
 
 constexpr int kQdm1 = 1;
@@ -90,8 +90,7 @@ SubDisp_SSet::SubDisp_SSet(Program& program)
 // The frame of device i with its lists and option groups.
 void SubDisp_SSet::BuildDevice(int i) {
   auto& frame = AddMember(frmDev, "frmDev", i);
-  frame.Move(DeviceLeft(i), kFrameTop, kDeviceWidth,
-             kFrameInnerTop + kRows * kRowHeight + 120);
+  frame.Move(DeviceLeft(i), kFrameTop, kDeviceWidth, kFrameInnerTop + kRows * kRowHeight + 120);
   const int field_left = 120;
   const int field_width = kDeviceWidth - 240;
   auto place_list = [&](forms::ComboBox& list, int caption) {
@@ -158,8 +157,8 @@ void SubDisp_SSet::Form_Load() {
   static constexpr int kCaptionStrings[kRows] = {308, 309, 307, 310, 311, 312, 313, 314};
   for (int n = 0; n < kRows; ++n) lblSS(n).Caption = p_.LoadResString(kCaptionStrings[n]);
   const std::string none = p_.LoadResString(315);
-  for (auto* option : {&optLA(0), &optDx(0), &optTx(0), &optTs(0), &optLA(2), &optDx(3),
-                       &optTx(2), &optTs(2)}) {
+  for (auto* option :
+       {&optLA(0), &optDx(0), &optTx(0), &optTs(0), &optLA(2), &optDx(3), &optTx(2), &optTs(2)}) {
     option->Caption = none;
   }
   for (int i = 0; i < 2; ++i) {
@@ -191,14 +190,21 @@ void SubDisp_SSet::SpcSet(int first) {
     const TypeRec& rec = p_.DevRec[static_cast<size_t>(first + i)];
     FillInputList(i, rec.CtrlType == kQdm1);
     SelectOrFirst(cmbSSReng(i), rec.InRange);
-    // An alarm code the current list does not offer shows entry 0, as the input list does.
+    // The alarm lists first offer what the record's type offers: the lists of the page shown
+    // before may be shorter, and a code they lack would be lost when the page is stored. An
+    // alarm code the record's type does not offer shows entry 0, as the input list does.
+    const int alarm_entries = rec.CtrlType == kQdm1 ? kAlarmListFull : kAlarmListShort;
+    FillAlarmList(cmbSSA1(i), alarm_entries);
+    FillAlarmList(cmbSSA2(i), alarm_entries);
     SelectOrFirst(cmbSSA1(i), rec.Al1Type);
     SelectOrFirst(cmbSSA2(i), rec.Al2Type);
     optLA(rec.LoopAlmNone == kTrue ? 2 * i : 2 * i + 1).SetValue(true);
     optDx(rec.Out2Type == 0 ? 3 * i : rec.Out2Type == 1 ? 3 * i + 1 : 3 * i + 2).SetValue(true);
     optTx(rec.TrsNone == kTrue ? 2 * i : 2 * i + 1).SetValue(true);
     optTs(rec.TsNone == kTrue ? 2 * i : 2 * i + 1).SetValue(true);
-    const int type_option = rec.CtrlType == kQdm1 ? i + 4 : rec.CtrlType == kQd410 ? 2 * i : 2 * i + 1;
+    const int type_option = rec.CtrlType == kQdm1    ? i + 4
+                            : rec.CtrlType == kQd410 ? 2 * i
+                                                     : 2 * i + 1;
     optType(type_option).SetValue(true);
   }
   for (int i = 0; i < 2; ++i) frmDev(i).Caption = p_.DevNames[static_cast<size_t>(first + i)].Name;
@@ -248,8 +254,8 @@ void SubDisp_SSet::updDev_Change() {
 
 void SubDisp_SSet::cmdOK_Click() {
   if (TypeFileExists()) {
-    auto answer = p_.MsgBox(p_.LoadResString(432), forms::MsgButtons::kYesNo,
-                            forms::MsgIcon::kQuestion);
+    auto answer =
+        p_.MsgBox(p_.LoadResString(432), forms::MsgButtons::kYesNo, forms::MsgIcon::kQuestion);
     if (answer != forms::MsgResult::kYes) {
       p_.MsgBox(p_.LoadResString(433));
       p_.Forms().Unload(*this);

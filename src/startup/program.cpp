@@ -4,13 +4,12 @@
 #include <cstdlib>
 
 #include "monitor/main_disp.h"
-#include "settings/subdisp_sset.h"
 #include "settings/subdisp_set.h"
+#include "settings/subdisp_sset.h"
 
 namespace qd470 {
 
-Program::Program(std::filesystem::path program_folder, forms::Services services,
-                 Language language)
+Program::Program(std::filesystem::path program_folder, forms::Services services, Language language)
     : folder_(std::move(program_folder)), services_(services), language_(language) {
   std::filesystem::create_directories(folder_);
   RegisterForms();
@@ -44,7 +43,8 @@ std::filesystem::path DefaultProgramFolder() {
   const char* xdg = std::getenv("XDG_DATA_HOME");
   if (xdg && *xdg) return std::filesystem::path(xdg) / "qd470";
   const char* home = std::getenv("HOME");
-  std::filesystem::path base = home && *home ? std::filesystem::path(home) : std::filesystem::path(".");
+  std::filesystem::path base =
+      home && *home ? std::filesystem::path(home) : std::filesystem::path(".");
   return base / ".local" / "share" / "qd470";
 }
 

@@ -26,9 +26,7 @@ class SpecDialogTest : public testing::ProgramTest {
     table.fill(rec);
     ASSERT_FALSE(WriteTypeFile(TypeFile(), table));
   }
-  void OpenOnPage0() {
-    Dialog().SpcSet(0);
-  }
+  void OpenOnPage0() { Dialog().SpcSet(0); }
 };
 
 TEST_F(SpecDialogTest, FirstStartShowsDefaultsWithoutCancelAndOkWritesTheFileUnasked) {
@@ -49,7 +47,8 @@ TEST_F(SpecDialogTest, FirstStartShowsDefaultsWithoutCancelAndOkWritesTheFileUna
   const std::string bytes = FileBytes();
   ASSERT_EQ(bytes.size(), 512u);
   // Record 1 = 0, 0, 0, -1, 0, -1, -1, -1 little-endian.
-  EXPECT_EQ(bytes.substr(0, 16), std::string("\0\0\0\0\0\0\xFF\xFF\0\0\xFF\xFF\xFF\xFF\xFF\xFF", 16));
+  EXPECT_EQ(bytes.substr(0, 16),
+            std::string("\0\0\0\0\0\0\xFF\xFF\0\0\xFF\xFF\xFF\xFF\xFF\xFF", 16));
   for (const TypeRec& rec : p().DevRec) EXPECT_EQ(rec, TypeDefaults());
   EXPECT_NE(p().PrmData[0x27][0], 0) << "defaults were set for the confirmed types";
 }
@@ -140,6 +139,29 @@ TEST_F(SpecDialogTest, RecordsShowAsOptionsAndOutOfListCodesShowEntryZero) {
   EXPECT_TRUE(d.optTx(1).Value());
   EXPECT_TRUE(d.optTs(1).Value());
   EXPECT_TRUE(d.optType(1).Value());
+}
+
+// A page of QDM1 devices shown after a page whose lists were cut to 14 alarm functions shows
+// and stores its own codes 14 and 15.
+TEST_F(SpecDialogTest, AlarmCodesOfTheNewPageOutliveTheShorterListsOfThePageLeft) {
+  p().CommCond.DevCount = 4;
+  SetTypeDefaults(p().DevRec);  // page 0: QD410 devices, 14 alarm functions
+  p().DevRec[2] = TypeRec{0, 15, 14, -1, 0, -1, -1, 1};
+  p().DevRec[3] = TypeRec{0, 14, 15, -1, 0, -1, -1, 1};
+  auto& d = Dialog();
+  d.SpcSet(0);
+  ASSERT_EQ(d.cmbSSA1(0).ListCount(), 14);
+  ASSERT_EQ(d.cmbSSA2(1).ListCount(), 14);
+  d.updDev.Up();
+  EXPECT_EQ(d.cmbSSA1(0).ListIndex(), 15);
+  EXPECT_EQ(d.cmbSSA2(0).ListIndex(), 14);
+  EXPECT_EQ(d.cmbSSA1(1).ListIndex(), 14);
+  EXPECT_EQ(d.cmbSSA2(1).ListIndex(), 15);
+  d.updDev.Down();  // stores page 2 as shown
+  EXPECT_EQ(p().DevRec[2].Al1Type, 15);
+  EXPECT_EQ(p().DevRec[2].Al2Type, 14);
+  EXPECT_EQ(p().DevRec[3].Al1Type, 14);
+  EXPECT_EQ(p().DevRec[3].Al2Type, 15);
 }
 
 TEST_F(SpecDialogTest, TypeSwitchKeepsPositionsThatStillExist) {

@@ -54,7 +54,10 @@ TEST(DefaultProgramFolder, FollowsXdgDataHomeElseHome) {
   setenv("XDG_DATA_HOME", "", 1);
   setenv("HOME", "/home/op", 1);
   EXPECT_EQ(DefaultProgramFolder(), std::filesystem::path("/home/op/.local/share/qd470"));
-  if (old_xdg) setenv("XDG_DATA_HOME", saved.c_str(), 1); else unsetenv("XDG_DATA_HOME");
+  if (old_xdg)
+    setenv("XDG_DATA_HOME", saved.c_str(), 1);
+  else
+    unsetenv("XDG_DATA_HOME");
   setenv("HOME", saved_home.c_str(), 1);
 }
 

@@ -86,9 +86,7 @@ struct FakeServices {
   FakePrinters printers;
   FakeCapture capture;
   FakePump pump;
-  forms::Services Bundle() {
-    return {&message_box, &file_dialog, &printers, &capture, &pump};
-  }
+  forms::Services Bundle() { return {&message_box, &file_dialog, &printers, &capture, &pump}; }
 };
 
 }  // namespace qd470::testing
