@@ -15,9 +15,10 @@ struct ProfilePoint {
 };
 
 // The eleven points of the profile of pattern p of controller d in a box of width w and height
-// hs (y grows downwards): the start value at x = 0, then the end of each step. Heights are
-// rounded half to even and kept inside the box. Empty when the scale is degenerate (the setting
-// value high limit equals the low limit).
+// hs (y grows downwards): the start value at x = 0, then the end of each step, its height rounded
+// half to even. A value outside the scale lies outside 0..hs; the drawing cuts its segments off
+// at the box edges. Empty when the scale is degenerate (the setting value high limit equals the
+// low limit).
 std::vector<ProfilePoint> ProfilePoints(const ProgramState& st, int d, int p, double w, double hs);
 
 }  // namespace qd470

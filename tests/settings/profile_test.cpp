@@ -1,8 +1,11 @@
-// The pattern profile: its points, rounding, degenerate scale, clipping, and the drawing in
-// picSprog.
+// The pattern profile: its points, rounding, degenerate scale, cutting at the box edges, and the
+// drawing in picSprog.
 #include "settings/profile.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <iterator>
 
 #include "settings/subdisp_set.h"
 #include "support/test_program.h"
@@ -47,15 +50,51 @@ TEST_F(ProfileTest, DegenerateScaleGivesNoPoints) {
   EXPECT_TRUE(ProfilePoints(p(), 1, 0, 640, 168).empty());
 }
 
-TEST_F(ProfileTest, HeightsAreKeptInsideTheBox) {
+// Only the step ends are rounded; the start value keeps its exact height.
+TEST_F(ProfileTest, StartHeightIsNotRounded) {
+  p().PrmData[0x32][1] = 1;
+  Steps(0, {1});
+  auto pts = ProfilePoints(p(), 1, 0, 1000, 100);
+  EXPECT_DOUBLE_EQ(pts[0].y, 99.5);
+  EXPECT_DOUBLE_EQ(pts[1].y, 100);
+}
+
+// Limits and values far apart give heights far outside the box, without overflow.
+TEST_F(ProfileTest, FarValuesGiveHeightsOutsideTheBox) {
   p().PrmData[0x28][1] = -32768;
   p().PrmData[0x27][1] = -32767;
   Steps(0, {32767, -32768, -32767});
   auto pts = ProfilePoints(p(), 1, 0, 10, 100);
-  EXPECT_DOUBLE_EQ(pts[0].y, 0);  // start 100 far above the top
-  EXPECT_DOUBLE_EQ(pts[1].y, 0);
+  EXPECT_DOUBLE_EQ(pts[0].y, 100 - 100.0 * (100 + 32768));
+  EXPECT_DOUBLE_EQ(pts[1].y, 100 - 100.0 * 65535);
   EXPECT_DOUBLE_EQ(pts[2].y, 100);  // on the bottom edge
-  EXPECT_DOUBLE_EQ(pts[3].y, 0);
+  EXPECT_DOUBLE_EQ(pts[3].y, 0);    // on the top edge
+}
+
+// Values beyond the scale are not pulled to the edge: their ramps keep their slope and the box
+// cuts them off where they cross its edge; a ramp wholly outside draws nothing.
+TEST_F(ProfileTest, RampsLeavingTheBoxAreCutAtItsEdge) {
+  auto& screen = p().Form<SubDisp_Set>();
+  screen.cmbName.SetListIndex(1);
+  screen.picSprog.Scale(0, 0, 1000, 100);
+  // Scale 0..200 over a height of 100: 300 lies at y = -50, -100 at y = 150.
+  Steps(0, {300, 300, 100, -100, 100, 100, 100, 100, 100, 100});
+  QD470::PtnGraphDraw(p());
+  struct Seg {
+    double x1, y1, x2, y2;
+  };
+  const Seg expected[] = {{0, 50, 50, 0},      {250, 0, 300, 50},  {300, 50, 350, 100},
+                          {450, 100, 500, 50}, {500, 50, 600, 50}, {600, 50, 700, 50},
+                          {700, 50, 800, 50},  {800, 50, 900, 50}, {900, 50, 1000, 50}};
+  const auto& cmds = screen.picSprog.Commands();
+  ASSERT_EQ(cmds.size(), std::size(expected));
+  for (size_t i = 0; i < cmds.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_DOUBLE_EQ(cmds[i].x1, expected[i].x1);
+    EXPECT_DOUBLE_EQ(cmds[i].y1, expected[i].y1);
+    EXPECT_DOUBLE_EQ(cmds[i].x2, expected[i].x2);
+    EXPECT_DOUBLE_EQ(cmds[i].y2, expected[i].y2);
+  }
 }
 
 TEST_F(ProfileTest, DrawsTenLinesOfTheChosenControllerAndPattern) {

@@ -5,6 +5,8 @@
 
 #include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "model/request_slot.h"
 #include "monitor/main_disp.h"
@@ -48,6 +50,43 @@ TEST_F(SettingsScreenTest, LoadSetsTitleTabsAndComposedCaptions) {
   EXPECT_EQ(s().txtSetWait.Text(), "During setting value update.\r\nWait for a moment\r\n");
   EXPECT_FALSE(s().Label2.Has(1));
   EXPECT_EQ(s().Label2.Count(), 28);
+}
+
+// Every caption label and frame against its string number.
+TEST_F(SettingsScreenTest, EveryCaptionTakesItsString) {
+  struct Row {
+    const char* name;
+    int index;
+    int string;
+  };
+  std::vector<Row> rows = {{"Label1", -1, 134},      {"Label2", 0, 123},    {"lblComerr4", -1, 212},
+                           {"frmAlmbk", 0, 229},     {"frmOTAlm", -1, 230}, {"frmOter", -1, 231},
+                           {"frmOTinp", -1, 232},    {"frmOTlim", -1, 233}, {"frmOTout", -1, 234},
+                           {"frmOTout48X", -1, 235}, {"frmOTtrs", -1, 236}, {"frmOutbk", -1, 237},
+                           {"frmPIDbk", -1, 238},    {"frmTsbk", -1, 239},  {"frmWaitbk", -1, 240},
+                           {"Label6", 0, 190},       {"Label13", 0, 149},   {"Label40", 0, 170}};
+  // Arrays whose members take consecutive strings: name, first member, count, first string.
+  const std::tuple<const char*, int, int, int> runs[] = {
+      {"Label2", 12, 9, 151}, {"Label3", 0, 5, 160},   {"Label4", 0, 4, 166},
+      {"Label5", 0, 5, 185},  {"Label7", 0, 4, 191},   {"Label8", 0, 12, 195},
+      {"Label9", 0, 5, 207},  {"Label10", 0, 9, 135},  {"Label11", 0, 3, 144},
+      {"Label12", 0, 2, 147}, {"Label40", 1, 14, 171}, {"lblFix", 0, 15, 213}};
+  for (const auto& [name, first, count, string] : runs) {
+    for (int i = 0; i < count; ++i) rows.push_back({name, first + i, string + i});
+  }
+  for (const Row& r : rows) {
+    SCOPED_TRACE(std::string(r.name) + "(" + std::to_string(r.index) + ")");
+    forms::Control* c = s().Find(r.name, r.index);
+    ASSERT_NE(c, nullptr);
+    const std::string want = p().LoadResString(r.string);
+    auto* label = dynamic_cast<forms::Label*>(c);
+    auto* frame = dynamic_cast<forms::Frame*>(c);
+    EXPECT_EQ(label ? label->Caption : frame ? frame->Caption : "", want);
+  }
+  for (const char* frame : {"frmTsptn", "frmATmd", "frmFixSv", "frmFixPid", "frmFixAlm",
+                            "frmFixOut", "frmStatus", "frmComerrSet"}) {
+    EXPECT_TRUE(s().FindAs<forms::Frame>(frame)->Caption.empty()) << frame;
+  }
 }
 
 TEST_F(SettingsScreenTest, MenuTreeInOrderWithCaptions) {
