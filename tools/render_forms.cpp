@@ -95,10 +95,10 @@ bool RenderSettingsSamples(qt::QtBackend& backend, Program& program, const QDir&
   }
   host.SetObserver(nullptr);
   host.Unload<SubDisp_SSet>();  // loaded again for the sample controllers
-  SubDisp_SSet& spec = program.Form<SubDisp_SSet>();
-  spec.SpcSet(0);
+  SubDisp_SSet& dialog = program.Form<SubDisp_SSet>();
+  dialog.SpcSet(0);
   host.SetObserver(&backend);
-  ok &= RenderForm(backend, host, spec, dir, spec.Name() + "_samples", suffix);
+  ok &= RenderForm(backend, host, dialog, dir, dialog.Name() + "_samples", suffix);
   return ok;
 }
 
