@@ -13,7 +13,7 @@
 #include "qt/qt_program.h"
 #include "settings/subdisp_set.h"
 #include "settings/subdisp_sset.h"
-#include "startup/program.h"
+#include "program/program.h"
 #include "support/fake_services.h"
 #include "support/sample_settings.h"
 

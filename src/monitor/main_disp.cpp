@@ -2,7 +2,7 @@
 #include "monitor/main_disp.h"
 
 #include "settings/subdisp_set.h"
-#include "startup/program.h"
+#include "program/program.h"
 
 namespace qd470 {
 

@@ -8,7 +8,7 @@
 #include "qt/qt_backend.h"
 #include "qt/qt_services.h"
 #include "resources/strings.h"
-#include "startup/program.h"
+#include "program/program.h"
 
 namespace qd470::qt {
 

@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "settings/subdisp_set.h"
-#include "startup/program.h"
-#include "startup/qd470_module.h"
+#include "program/program.h"
+#include "program/zero_clip.h"
 
 namespace qd470 {
 

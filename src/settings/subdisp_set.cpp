@@ -5,7 +5,7 @@
 #include <string>
 
 #include "settings/subdisp_set_link.h"
-#include "startup/program.h"
+#include "program/program.h"
 
 namespace qd470 {
 

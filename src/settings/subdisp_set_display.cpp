@@ -10,8 +10,8 @@
 #include "settings/edit_selectors.h"
 #include "settings/profile.h"
 #include "settings/subdisp_set.h"
-#include "startup/program.h"
-#include "startup/qd470_module.h"
+#include "program/program.h"
+#include "program/zero_clip.h"
 
 namespace qd470 {
 

@@ -2,7 +2,7 @@
 // read, and the tables keep what they hold.
 #include "settings/subdisp_set_link.h"
 
-#include "startup/program.h"
+#include "program/program.h"
 
 namespace qd470::QD470 {
 

@@ -5,8 +5,8 @@
 #include "model/setting_catalogue.h"
 #include "monitor/main_disp.h"
 #include "settings/subdisp_set.h"
-#include "startup/program.h"
-#include "startup/qd470_module.h"
+#include "program/program.h"
+#include "program/zero_clip.h"
 
 namespace qd470 {
 

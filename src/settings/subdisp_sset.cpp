@@ -6,7 +6,7 @@
 #include "settings/default_settings.h"
 #include "settings/subdisp_set.h"
 #include "settings/type_file.h"
-#include "startup/program.h"
+#include "program/program.h"
 
 namespace qd470 {
 namespace {

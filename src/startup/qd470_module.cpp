@@ -8,7 +8,7 @@
 #include "settings/default_settings.h"
 #include "settings/subdisp_set.h"
 #include "settings/subdisp_sset.h"
-#include "startup/program.h"
+#include "program/program.h"
 
 namespace qd470::QD470 {
 
@@ -33,11 +33,6 @@ void Main(Program& p) {
   Datainitial(p);
   p.Form<SubDisp_Set>();
   p.Forms().Show(main_form);
-}
-
-int16_t ZeroClip(int16_t& x) {
-  if (x < 0) x = 0;
-  return x;
 }
 
 }  // namespace qd470::QD470

@@ -1,4 +1,4 @@
-// The start-up module `QD470`: the start-up sequence and small program-wide helpers.
+// The start-up module `QD470`: the start-up sequence.
 #pragma once
 
 #include <cstdint>
@@ -13,8 +13,5 @@ namespace qd470::QD470 {
 // language, the program folders, the specification records, the default settings and the
 // forms that must be loaded before the main loop. Shows the main screen.
 void Main(Program& p);
-
-// Turns a negative value (a list with nothing selected) into 0, in place; returns the result.
-int16_t ZeroClip(int16_t& x);
 
 }  // namespace qd470::QD470

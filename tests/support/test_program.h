@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "startup/program.h"
+#include "program/program.h"
 #include "support/fake_services.h"
 
 namespace qd470::testing {

@@ -1,11 +1,8 @@
-// The program object and the registration of every form.
-#include "startup/program.h"
+// The program object.
+#include "program/program.h"
 
 #include <cstdlib>
 
-#include "monitor/main_disp.h"
-#include "settings/subdisp_set.h"
-#include "settings/subdisp_sset.h"
 
 namespace qd470 {
 
@@ -31,12 +28,6 @@ forms::MsgResult Program::MsgBox(const std::string& text, forms::MsgButtons butt
     return buttons == forms::MsgButtons::kYesNo ? forms::MsgResult::kNo : forms::MsgResult::kOk;
   }
   return services_.message_box->Show(text, buttons, icon, title);
-}
-
-void Program::RegisterForms() {
-  forms_.Register<MainDisp>([this] { return std::make_unique<MainDisp>(*this); });
-  forms_.Register<SubDisp_SSet>([this] { return std::make_unique<SubDisp_SSet>(*this); });
-  forms_.Register<SubDisp_Set>([this] { return std::make_unique<SubDisp_Set>(*this); });
 }
 
 std::filesystem::path DefaultProgramFolder() {

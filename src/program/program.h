@@ -40,6 +40,7 @@ class Program : public ProgramState {
                           const std::string& title = "");
 
  private:
+  // Registers every form of the program; defined with the start-up code, which knows them all.
   void RegisterForms();
 
   std::filesystem::path folder_;

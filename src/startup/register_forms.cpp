@@ -1,0 +1,15 @@
+// The registration of every form of the program with the program object.
+#include "monitor/main_disp.h"
+#include "program/program.h"
+#include "settings/subdisp_set.h"
+#include "settings/subdisp_sset.h"
+
+namespace qd470 {
+
+void Program::RegisterForms() {
+  forms_.Register<MainDisp>([this] { return std::make_unique<MainDisp>(*this); });
+  forms_.Register<SubDisp_SSet>([this] { return std::make_unique<SubDisp_SSet>(*this); });
+  forms_.Register<SubDisp_Set>([this] { return std::make_unique<SubDisp_Set>(*this); });
+}
+
+}  // namespace qd470
