@@ -103,8 +103,14 @@ class CommandButton : public Control {
   bool Default = false;  // pressed by Enter
   bool Cancel = false;   // pressed by Escape
   std::function<void()> Click;
+  // Key press with the character code while the button has the keyboard focus. A button with
+  // this handler takes every character key itself (it is neither pressed nor clicked by one).
+  std::function<void(int& key_ascii)> KeyPress;
   void RaiseClick() {
     if (Click && Enabled) Click();
+  }
+  void RaiseKeyPress(int& key_ascii) {
+    if (KeyPress) KeyPress(key_ascii);
   }
 };
 

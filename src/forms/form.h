@@ -2,6 +2,7 @@
 // A form is loaded on first use through the FormHost, which runs Form_Load then.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -31,6 +32,20 @@ class Form {
   bool Resizable = false;
   bool Visible() const { return visible_; }
   bool Modal() const { return modal_; }
+
+  // Where the window opens: beside this control of another form (below it, or above it when
+  // there is no room below), always whole on the screen. Set by the code that shows the form;
+  // the renderer takes it when the window appears. nullptr: wherever the renderer puts it.
+  const Control* OpenNear = nullptr;
+
+  // Gives the keyboard focus to one of the form's controls. Every call counts, also for the
+  // control that had the focus last, since the operator may have moved the focus since.
+  void SetFocus(Control& control) {
+    focus_ = &control;
+    ++focus_requests_;
+  }
+  Control* FocusedControl() const { return focus_; }
+  uint64_t FocusRequests() const { return focus_requests_; }
 
   // Runs once when the form is loaded.
   virtual void Form_Load() {}
@@ -84,6 +99,8 @@ class Form {
   FormHost* host_ = nullptr;
   bool visible_ = false;
   bool modal_ = false;
+  Control* focus_ = nullptr;
+  uint64_t focus_requests_ = 0;
 };
 
 }  // namespace qd470::forms

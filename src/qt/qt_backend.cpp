@@ -2,9 +2,12 @@
 #include "qt/qt_backend.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <exception>
+#include <utility>
 
 #include "qt/qt_views.h"
 
@@ -74,9 +77,51 @@ QWidget* QtBackend::Window(const forms::Form& form) const {
 
 void QtBackend::OnShow(forms::Form& form) {
   FormView& view = EnsureView(form);
+  if (const forms::Control* anchor = std::exchange(form.OpenNear, nullptr)) {
+    PlaceNear(view, *anchor);
+  }
   SyncView(view);
   if (form.Modal()) view.window->setWindowModality(Qt::ApplicationModal);
   SyncWindow(view);
+}
+
+QWidget* QtBackend::WidgetOf(const forms::Control& control) const {
+  for (const auto& [form, view] : views_) {
+    if (auto it = view->index.find(&control); it != view->index.end()) {
+      return view->controls[it->second].widget;
+    }
+  }
+  return nullptr;
+}
+
+void QtBackend::PlaceNear(FormView& view, const forms::Control& anchor) {
+  QWidget* target = WidgetOf(anchor);
+  if (!target || !target->isVisible()) return;
+  const QRect rect(target->mapToGlobal(QPoint(0, 0)), target->size());
+  QScreen* screen = target->screen();
+  if (!screen) return;
+  // The new window gets the decoration of the window it opens over.
+  const QWidget* owner = target->window();
+  const QRect outer = owner->frameGeometry(), inner = owner->geometry();
+  const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                       outer.right() - inner.right(), outer.bottom() - inner.bottom());
+  const forms::Form& form = *view.form;
+  const int menu = view.window->menuWidget() ? view.window->menuWidget()->sizeHint().height() : 0;
+  const QSize size(Px(form.Width), Px(form.Height) + menu);
+  view.window->move(PlaceBeside(rect, size, frame, screen->availableGeometry()));
+}
+
+QPoint QtBackend::PlaceBeside(const QRect& anchor, const QSize& size, const QMargins& frame,
+                              const QRect& screen) {
+  constexpr int kGap = 4;
+  const int outer_w = size.width() + frame.left() + frame.right();
+  const int outer_h = size.height() + frame.top() + frame.bottom();
+  int top = anchor.bottom() + 1 + kGap;  // the frame's top edge
+  if (top + outer_h > screen.bottom() + 1) top = anchor.top() - kGap - outer_h;
+  top = std::clamp(top, screen.top(), std::max(screen.top(), screen.bottom() + 1 - outer_h));
+  const int left = std::clamp(anchor.left() - frame.left(), screen.left(),
+                              std::max(screen.left(), screen.right() + 1 - outer_w));
+  return {left, top};
 }
 
 void QtBackend::OnHide(forms::Form& form) {

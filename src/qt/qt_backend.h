@@ -49,6 +49,12 @@ class QtBackend : public forms::FormObserver {
   // Twips to pixels at the screen's logical resolution.
   int Px(int twips) const;
 
+  // Top-left corner of a window of `size` opened beside `anchor` (global pixels): below it,
+  // above it when there is no room below, shifted so that the whole window (with `frame`, the
+  // window manager's decoration) lies inside `screen`.
+  static QPoint PlaceBeside(const QRect& anchor, const QSize& size, const QMargins& frame,
+                            const QRect& screen);
+
  private:
   FormView& EnsureView(forms::Form& form);
   FormView* FindView(const forms::Form& form) const;
@@ -66,6 +72,9 @@ class QtBackend : public forms::FormObserver {
   QWidget* CreateWidget(FormView& view, forms::Control& control, QWidget* container);
   QWidget* CreateInputWidget(FormView& view, forms::Control& control, QWidget* container);
   void PressDefaultButton(FormView& view, bool cancel);
+  // Moves a window that is about to appear beside a control of another shown form.
+  void PlaceNear(FormView& view, const forms::Control& anchor);
+  QWidget* WidgetOf(const forms::Control& control) const;
 
   // Keeping it in step (qt_sync.cpp).
   void SyncView(FormView& view);
@@ -73,6 +82,7 @@ class QtBackend : public forms::FormObserver {
   void SyncControl(ControlView& cv);
   void SyncGeometry(ControlView& cv);
   void SyncMenus(FormView& view);
+  void SyncFocus(FormView& view);
 
   forms::FormHost& host_;
   std::map<const forms::Form*, std::unique_ptr<FormView>> views_;

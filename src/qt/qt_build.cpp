@@ -104,10 +104,16 @@ QWidget* QtBackend::CreateWidget(FormView& view, forms::Control& control, QWidge
     }
     case ControlKind::kCommandButton: {
       auto& button = static_cast<forms::CommandButton&>(control);
-      auto* w = new QPushButton(container);
+      auto* w = new KeyButton;
+      w->setParent(container);
       w->setAutoDefault(false);
       QObject::connect(w, &QPushButton::clicked,
                        [this, id, &button] { Dispatch(id, [&button] { button.RaiseClick(); }); });
+      w->on_key_press = [this, id, &button](int ascii) {
+        if (!button.KeyPress) return false;
+        Dispatch(id, [&button, &ascii] { button.RaiseKeyPress(ascii); });
+        return true;
+      };
       return w;
     }
     case ControlKind::kFrame: {

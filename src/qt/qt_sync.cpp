@@ -187,7 +187,21 @@ void QtBackend::SyncView(FormView& view) {
   for (ControlView& cv : view.controls) SyncControl(cv);
   SyncMenus(view);
   SyncWindow(view);
+  SyncFocus(view);
   syncing_ = was_syncing;
+}
+
+// A new focus request of a shown form: its window comes to the front and the control takes the
+// keyboard focus.
+void QtBackend::SyncFocus(FormView& view) {
+  const forms::Form& form = *view.form;
+  if (!form.Visible() || view.focus_requests == form.FocusRequests()) return;
+  view.focus_requests = form.FocusRequests();
+  auto it = view.index.find(form.FocusedControl());
+  if (it == view.index.end() || !view.controls[it->second].widget) return;
+  view.window->raise();
+  view.window->activateWindow();
+  view.controls[it->second].widget->setFocus(Qt::OtherFocusReason);
 }
 
 // Caption, client size, and for a shown form the window itself and its state.

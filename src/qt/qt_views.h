@@ -67,6 +67,7 @@ struct FormView {
   std::string caption;
   int width = 0, height = 0;
   forms::WindowState state = forms::WindowState::kNormal;
+  uint64_t focus_requests = 0;  // the form's focus requests already applied
   QEventLoop* modal_loop = nullptr;
 };
 

@@ -46,6 +46,15 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && on_double_click) on_double_click();
 }
 
+void KeyButton::keyPressEvent(QKeyEvent* event) {
+  const int ascii = KeyAsciiOf(*event);
+  if (ascii != 0 && on_key_press && on_key_press(ascii)) {
+    event->accept();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
+}
+
 int KeyAsciiOf(const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Return:

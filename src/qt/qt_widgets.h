@@ -1,5 +1,6 @@
 // The few widget classes the renderer needs beyond stock Qt: a form window that hands its close
-// button and Enter/Escape to the model, clickable labels, text boxes with key-press events,
+// button and Enter/Escape to the model, clickable labels, text boxes and buttons with key-press
+// events,
 // the picture box, the line control and the up-down arrows.
 #pragma once
 
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QToolButton>
 #include <QWidget>
 #include <functional>
@@ -43,6 +45,16 @@ class ClickLabel : public QLabel {
 
  private:
   bool pressed_ = false;
+};
+
+// A command button that hands its character keys to the model when the model asks for them.
+class KeyButton : public QPushButton {
+ public:
+  // Returns whether the model took the key; a key it did not take works as on any button.
+  std::function<bool(int key_ascii)> on_key_press;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The character code of a key as the classic key-press event has it (Enter 13, Backspace 8,

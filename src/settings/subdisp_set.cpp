@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "settings/edit_selectors.h"
 #include "settings/subdisp_set_link.h"
 #include "program/program.h"
 
@@ -161,6 +162,13 @@ void SubDisp_Set::WireHandlers() {
   cmbTS5sel.Click = [this] { cmbTS5sel_Click(); };
   cmbName.Click = [this] { cmbName_Click(); };
   cmbSelptn.Click = [this] { cmbSelptn_Click(); };
+  for (const auto& control : Controls()) {
+    auto* label = dynamic_cast<Label*>(control.get());
+    if (!label || !FindSelectorByLabel(label->Name())) continue;
+    label->DblClick = [this, label] {
+      ValueLabel_DblClick(label->Name(), static_cast<int16_t>(label->Index()));
+    };
+  }
 }
 
 void SubDisp_Set::Form_Load() {

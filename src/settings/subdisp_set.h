@@ -27,8 +27,9 @@ class SubDisp_Set : public forms::Form {
   // Display text of a raw value of the current edit item: out of its limits, a message and the
   // text of the broken limit.
   std::string ValueText(int16_t raw);
-  // Text of a raw value with dp decimal places; empty for dp outside 0 to 3.
-  static std::string DpValText(int16_t raw, int16_t dp);
+  // Text of a raw value with dp decimal places; empty for dp outside 0 to 3. Takes any value
+  // the numeric pad can hold.
+  static std::string DpValText(int64_t raw, int16_t dp);
 
   // The controller and pattern the screen shows (taken from the selectors at every refresh).
   int16_t ShownCh() const { return shown_ch_; }
@@ -143,6 +144,11 @@ class SubDisp_Set : public forms::Form {
   void cmbTS5sel_Click();
   void cmbName_Click();
   void cmbSelptn_Click();
+
+  // The double-click of a value label (lblSV_DblClick to lblPetm_DblClick, one routine for
+  // all of them): edits the label's setting on the numeric pad. index: the member of a label
+  // array, -1 for a single label.
+  void ValueLabel_DblClick(std::string_view label, int16_t index);
 
   // Shows or hides the items of alarm 3 or 4 (alarm = 3 or 4) on all tabs.
   void ShowAlarmItems(int alarm, bool shown);

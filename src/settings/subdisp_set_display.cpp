@@ -134,12 +134,12 @@ void SubDisp_Set::CRTextsetFIX() {
   for (std::string_view label : kFixedLabels) FillLabel(label, 0);
 }
 
-std::string SubDisp_Set::DpValText(int16_t raw, int16_t dp) {
+std::string SubDisp_Set::DpValText(int64_t raw, int16_t dp) {
   if (dp < 0 || dp > 3) return "";
-  const int v = raw;
+  const int64_t v = raw;
   if (dp == 0) return std::to_string(v);
-  const int scale = dp == 1 ? 10 : dp == 2 ? 100 : 1000;
-  const int magnitude = std::abs(v);
+  const int64_t scale = dp == 1 ? 10 : dp == 2 ? 100 : 1000;
+  const int64_t magnitude = v < 0 ? -v : v;
   std::string fraction = std::to_string(magnitude % scale);
   fraction.insert(0, static_cast<size_t>(dp) - fraction.size(), '0');
   return (v < 0 ? "-" : "") + std::to_string(magnitude / scale) + "." + fraction;

@@ -1,4 +1,5 @@
 // The registration of every form of the program with the program object.
+#include "editing/subdisp_tenkey.h"
 #include "monitor/main_disp.h"
 #include "program/program.h"
 #include "settings/subdisp_set.h"
@@ -10,6 +11,7 @@ void Program::RegisterForms() {
   forms_.Register<MainDisp>([this] { return std::make_unique<MainDisp>(*this); });
   forms_.Register<SubDisp_SSet>([this] { return std::make_unique<SubDisp_SSet>(*this); });
   forms_.Register<SubDisp_Set>([this] { return std::make_unique<SubDisp_Set>(*this); });
+  forms_.Register<SubDisp_Tenkey>([this] { return std::make_unique<SubDisp_Tenkey>(*this); });
 }
 
 }  // namespace qd470
