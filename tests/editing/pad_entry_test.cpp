@@ -1,0 +1,203 @@
+// The numeric pad's form and entry: captions, digit keys, sign key, keyboard rules, clear,
+// cancel and the focus.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "editing/pad_fixture.h"
+
+namespace qd470::testing {
+namespace {
+
+class PadEntryTest : public PadTest {
+ protected:
+  // The step SV of a DC controller shows `dp` decimals; its limits are wide.
+  void OpenWithDecimals(int dp) {
+    Device(2, 0, kDcInput, static_cast<int16_t>(dp));
+    Show(2);
+    DblClick("lblSV", 0);
+  }
+  // The anti-reset windup of block 0: 0 to 100, no decimals.
+  void OpenZeroToHundred() {
+    Device(2, 0, kOneDecimalInput);
+    Show(2);
+    DblClick("lblArw", 0);
+  }
+};
+
+TEST_F(PadEntryTest, LoadSetsCaptionsAndLayout) {
+  SubDisp_Tenkey& f = pad();
+  EXPECT_EQ(f.Caption, "Setting value change display");
+  EXPECT_EQ(f.Label1.Caption, "Current setting value");
+  EXPECT_EQ(f.Label2.Caption, "Setting range");
+  EXPECT_EQ(f.cmdOK.Caption, "OK");
+  EXPECT_EQ(f.cmdCAN.Caption, "Cancel");
+  EXPECT_EQ(f.cmdNot.Caption, "+/-");
+  EXPECT_EQ(f.Ten_key.Count(), 10);
+  EXPECT_EQ(f.Ten_key(7).Caption, "7");
+  EXPECT_EQ(std::vector<int>({f.Ten_key(7).Left, f.Ten_key(7).Top}), std::vector<int>({240, 1920}));
+  EXPECT_EQ(std::vector<int>({f.Ten_key(6).Left, f.Ten_key(6).Top}), std::vector<int>({1680, 2400}));
+  EXPECT_EQ(std::vector<int>({f.Ten_key(0).Left, f.Ten_key(0).Top}), std::vector<int>({240, 3360}));
+  EXPECT_TRUE(f.txtNewSet.FontBold);
+  EXPECT_EQ(f.txtNewSet.FontSize, 18);
+  for (forms::Label* l : {&f.lblNow, &f.lblLimit, &f.lblInput}) EXPECT_TRUE(l->Caption.empty());
+  EXPECT_TRUE(f.txtNewSet.Text().empty());
+  EXPECT_FALSE(f.Visible());
+}
+
+TEST_F(PadEntryTest, DigitsEnterFromTheRightAndShowWithTheItemsDecimals) {
+  struct Row {
+    int dp;
+    std::string_view keys;
+    std::vector<std::string> boxes;  // after each key
+    std::string entry;
+  };
+  const Row rows[] = {
+      {1, "123", {"0.1", "1.2", "12.3"}, "123"},
+      {0, "005", {"0", "0", "5"}, "5"},
+      {2, "7", {"0.07"}, "7"},
+      {3, "12345", {"0.001", "0.012", "0.123", "1.234", "12.345"}, "12345"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.dp);
+    OpenWithDecimals(r.dp);
+    std::vector<std::string> boxes;
+    for (char c : r.keys) {
+      Click(std::string(1, c));
+      boxes.push_back(Box());
+    }
+    EXPECT_EQ(boxes, r.boxes);
+    EXPECT_EQ(pad().lblInput.Caption, r.entry);
+    pad().cmdCAN_Click();
+  }
+}
+
+TEST_F(PadEntryTest, EmptyEntryShowsZeroWithDecimalsAndNothingWithout) {
+  OpenWithDecimals(2);
+  EXPECT_EQ(Box(), "0.00");
+  pad().cmdCAN_Click();
+  OpenWithDecimals(0);
+  EXPECT_EQ(Box(), "");
+}
+
+TEST_F(PadEntryTest, SignKeyRefusesASignBeyondTheLimits) {
+  struct Row {
+    std::string_view keys;  // typed before the sign key
+    std::string entry;      // after it
+    size_t messages;
+  };
+  // Limits 0 to 100: only a sign that stays inside passes; an empty entry becomes 0.
+  const Row rows[] = {
+      {"5", "5", 1},
+      {"5-", "5", 0},  // the keyboard's "-" has no range test; the sign key brings it back
+      {"500-", "-500", 2},
+      {"", "0", 0},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(std::string(r.keys));
+    OpenZeroToHundred();
+    Type(r.keys);
+    msg().shown.clear();
+    pad().cmdNot_Click();
+    EXPECT_EQ(pad().lblInput.Caption, r.entry);
+    EXPECT_EQ(Box(), r.entry);
+    EXPECT_EQ(msg().shown.size(), r.messages);
+    for (const auto& m : msg().shown) EXPECT_EQ(m.text, "The value is out of the range.");
+    pad().cmdCAN_Click();
+  }
+}
+
+TEST_F(PadEntryTest, NegativeValuesAreTypedAsDigitsThenSign) {
+  OpenWithDecimals(0);
+  Click("5");
+  pad().cmdNot_Click();
+  EXPECT_EQ(Box(), "-5");
+  Click("3");
+  EXPECT_EQ(Box(), "-53");
+  EXPECT_TRUE(msg().shown.empty());
+}
+
+TEST_F(PadEntryTest, KeyboardRules) {
+  struct Row {
+    int dp;
+    std::string_view keys;
+    std::string box;
+  };
+  const Row rows[] = {
+      {1, "12\b", "0.0"},  // Backspace clears the whole entry
+      {1, "12.", "0.0"},   // so does "."
+      {0, "12\b", ""},
+      {0, "12-", "-12"},
+      {0, "1a2 x", "12"},  // any other key changes nothing
+      {1, "45", "4.5"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(std::string(r.keys));
+    OpenWithDecimals(r.dp);
+    Type(r.keys);
+    EXPECT_EQ(Box(), r.box);
+    pad().cmdCAN_Click();
+  }
+}
+
+TEST_F(PadEntryTest, TextPutIntoTheBoxGivesWayToTheEntry) {
+  OpenWithDecimals(1);
+  Click("42");
+  pad().txtNewSet.SetText("4.2abc");
+  EXPECT_EQ(Box(), "4.2");
+  pad().cmdCE_Click();
+  EXPECT_EQ(Box(), "0.0");
+  EXPECT_TRUE(pad().lblInput.Caption.empty());
+}
+
+TEST_F(PadEntryTest, AKeyOnAButtonMovesTheFocusToTheBoxAndTypes) {
+  OpenWithDecimals(0);
+  pad().SetFocus(pad().Ten_key(9));
+  const uint64_t requests = pad().FocusRequests();
+  int key = '7';
+  pad().Ten_key(9).RaiseKeyPress(key);
+  key = '3';
+  pad().cmdCE.RaiseKeyPress(key);
+  EXPECT_EQ(pad().FocusedControl(), &pad().txtNewSet);
+  EXPECT_GT(pad().FocusRequests(), requests);
+  EXPECT_EQ(Box(), "73");
+  key = '\r';
+  pad().cmdCAN.RaiseKeyPress(key);  // Enter accepts, whichever button has the focus
+  EXPECT_FALSE(PadOpen());
+  EXPECT_EQ(p().PtnData[0][2][0][0], 73);
+}
+
+TEST_F(PadEntryTest, FortyDigitsNeitherOverflowNorWrapAndAreRefused) {
+  OpenWithDecimals(0);
+  const int16_t before = p().PtnData[0][2][0][0];
+  Type(std::string(40, '9'));
+  EXPECT_EQ(Box(), std::string(18, '9'));
+  pad().cmdNot_Click();  // beyond both limits: refused twice, unchanged
+  Type("\r");
+  EXPECT_EQ(msg().Texts().back(), "The value is out of the range.");
+  EXPECT_TRUE(PadOpen());
+  EXPECT_EQ(p().PtnData[0][2][0][0], before);
+  // 65537 would wrap to 1 in 16 bits, well inside the limits.
+  Type("65537\r");
+  EXPECT_TRUE(PadOpen());
+  EXPECT_EQ(p().PtnData[0][2][0][0], before);
+  EXPECT_EQ(p().SendReq, 0);
+}
+
+TEST_F(PadEntryTest, CancelStoresNothing) {
+  OpenZeroToHundred();
+  const int16_t before = p().BlkData[3][2][0];
+  p().SendVal = 77;
+  Type("42");
+  pad().cmdCAN_Click();
+  EXPECT_FALSE(p().Forms().IsLoaded<SubDisp_Tenkey>());
+  EXPECT_EQ(p().BlkData[3][2][0], before);
+  EXPECT_EQ(p().SendVal, 77);
+  EXPECT_EQ(p().SendReq, 0);
+  // The next opening starts with an empty entry.
+  DblClick("lblArw", 0);
+  EXPECT_EQ(Box(), "");
+}
+
+}  // namespace
+}  // namespace qd470::testing
