@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "editing/subdisp_tenkey.h"
 #include "monitor/main_disp.h"
 #include "qt/qt_backend.h"
 #include "qt/qt_program.h"
@@ -75,6 +76,23 @@ bool RenderForm(qt::QtBackend& backend, forms::FormHost& host, forms::Form& form
   return RenderTabs(backend, host, form, tabs, dir, name, suffix);
 }
 
+// The numeric pad as a double-click on a step temperature opens it, with a value typed.
+bool RenderPadSample(qt::QtBackend& backend, Program& program, SubDisp_Set& screen,
+                     const QDir& dir, const std::string& suffix) {
+  forms::FormHost& host = program.Forms();
+  host.SetObserver(nullptr);
+  screen.cmbName.SetListIndex(0);
+  screen.lblSV(3).RaiseDblClick();
+  SubDisp_Tenkey& pad = program.Form<SubDisp_Tenkey>();
+  for (int d : {1, 2, 5, 0}) pad.Ten_key_Click(d);
+  host.SetObserver(&backend);
+  bool ok = RenderForm(backend, host, pad, dir, pad.Name() + "_typed", suffix);
+  host.SetObserver(nullptr);
+  host.Unload(pad);
+  host.SetObserver(&backend);
+  return ok;
+}
+
 // The settings screen of each sample controller, with its settings shown.
 bool RenderSettingsSamples(qt::QtBackend& backend, Program& program, const QDir& dir,
                            const std::string& suffix) {
@@ -93,6 +111,7 @@ bool RenderSettingsSamples(qt::QtBackend& backend, Program& program, const QDir&
     ok &= RenderForm(backend, host, screen, dir,
                      screen.Name() + "_" + qd470::testing::kSampleSpecs[d].name, suffix);
   }
+  ok &= RenderPadSample(backend, program, screen, dir, suffix);
   host.SetObserver(nullptr);
   host.Unload<SubDisp_SSet>();  // loaded again for the sample controllers
   SubDisp_SSet& dialog = program.Form<SubDisp_SSet>();
