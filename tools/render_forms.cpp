@@ -77,8 +77,8 @@ bool RenderForm(qt::QtBackend& backend, forms::FormHost& host, forms::Form& form
 }
 
 // The numeric pad as a double-click on a step temperature opens it, with a value typed.
-bool RenderPadSample(qt::QtBackend& backend, Program& program, SubDisp_Set& screen,
-                     const QDir& dir, const std::string& suffix) {
+bool RenderPadSample(qt::QtBackend& backend, Program& program, SubDisp_Set& screen, const QDir& dir,
+                     const std::string& suffix) {
   forms::FormHost& host = program.Forms();
   host.SetObserver(nullptr);
   screen.cmbName.SetListIndex(0);

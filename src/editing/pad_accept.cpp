@@ -139,9 +139,8 @@ void SubDisp_Tenkey::Store(int16_t value) {
   if (!def || !PadStores(*def)) return;
   t.ToSlot(p_);
   const ScreenLabels labels(p_, t, *def);
-  const std::string text = t.EditDp >= 1 && t.EditDp <= 3
-                               ? SubDisp_Set::DpValText(value, t.EditDp)
-                               : std::to_string(value);
+  const std::string text = t.EditDp >= 1 && t.EditDp <= 3 ? SubDisp_Set::DpValText(value, t.EditDp)
+                                                          : std::to_string(value);
   const auto stored = ReadSetting(p_, t.EditItem, t.SetCh, t.SetPtn, t.EditIdx);
   if (!stored) return;
   int16_t combined = value;

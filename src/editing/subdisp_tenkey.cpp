@@ -14,7 +14,7 @@ using forms::CommandButton;
 using forms::Label;
 
 PadTarget PadTarget::FromSlot(const ProgramState& st) {
-  return {st.SetCh,  st.SetPtn, st.EditItem, st.EditIdx,
+  return {st.SetCh,   st.SetPtn, st.EditItem, st.EditIdx,
           st.EditSub, st.EditDp, st.EditLo,   st.EditHi};
 }
 

@@ -96,7 +96,7 @@ TEST_F(PadAcceptTest, LimitsAreInclusiveAndARefusalKeepsThePadOpen) {
     EXPECT_EQ(msg().Texts(), std::vector<std::string>{"The value is out of the range."});
     EXPECT_EQ(p().BlkData[3][kCh][1], 50);
     EXPECT_TRUE(pad().lblInput.Caption.empty());  // the entry is emptied,
-    EXPECT_EQ(Box(), shown);                       // the box keeps the refused text
+    EXPECT_EQ(Box(), shown);                      // the box keeps the refused text
     Type("9");
     EXPECT_EQ(Box(), "9");
     pad().cmdCAN_Click();
@@ -139,11 +139,9 @@ TEST_F(PadAcceptTest, TimeItemsCombineTheTypedHalfWithTheOtherLabel) {
     std::string hours, minutes;  // the two labels afterwards
   };
   const Row rows[] = {
-      {0, "lblTmM", 125, "30", 150, "2", "30"},
-      {0, "lblTsonH", 5, "1", 65, "1", "5"},
+      {0, "lblTmM", 125, "30", 150, "2", "30"}, {0, "lblTsonH", 5, "1", 65, "1", "5"},
       {1, "lblTmM", 125, "1-", -1, "0", "-1"},  // -1 minutes: no step time
-      {1, "lblTmH", -1, "3", 180, "3", "0"},
-      {1, "lblTmH", -1, "0", -1, "0", "-1"},
+      {1, "lblTmH", -1, "3", 180, "3", "0"},    {1, "lblTmH", -1, "0", -1, "0", "-1"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.label + " " + r.keys);
@@ -225,8 +223,8 @@ TEST_F(PadAcceptTest, OkActsOnTheTargetThePadWasOpenedFor) {
   Device(0, 0, kOneDecimalInput);
   StepTime(6) = 5;
   DblClick("lblTmH", 6);
-  Show(0, 0);             // the screen moves to another controller and pattern
-  p().SetCh = 7;          // a main-screen control writes the slot
+  Show(0, 0);     // the screen moves to another controller and pattern
+  p().SetCh = 7;  // a main-screen control writes the slot
   p().EditItem = 98;
   const auto captions = ScreenCaptions();
   Type("1\r");

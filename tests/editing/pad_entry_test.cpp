@@ -36,7 +36,8 @@ TEST_F(PadEntryTest, LoadSetsCaptionsAndLayout) {
   EXPECT_EQ(f.Ten_key.Count(), 10);
   EXPECT_EQ(f.Ten_key(7).Caption, "7");
   EXPECT_EQ(std::vector<int>({f.Ten_key(7).Left, f.Ten_key(7).Top}), std::vector<int>({240, 1920}));
-  EXPECT_EQ(std::vector<int>({f.Ten_key(6).Left, f.Ten_key(6).Top}), std::vector<int>({1680, 2400}));
+  EXPECT_EQ(std::vector<int>({f.Ten_key(6).Left, f.Ten_key(6).Top}),
+            std::vector<int>({1680, 2400}));
   EXPECT_EQ(std::vector<int>({f.Ten_key(0).Left, f.Ten_key(0).Top}), std::vector<int>({240, 3360}));
   EXPECT_TRUE(f.txtNewSet.FontBold);
   EXPECT_EQ(f.txtNewSet.FontSize, 18);
@@ -126,9 +127,7 @@ TEST_F(PadEntryTest, KeyboardRules) {
   const Row rows[] = {
       {1, "12\b", "0.0"},  // Backspace clears the whole entry
       {1, "12.", "0.0"},   // so does "."
-      {0, "12\b", ""},
-      {0, "12-", "-12"},
-      {0, "1a2 x", "12"},  // any other key changes nothing
+      {0, "12\b", ""},    {0, "12-", "-12"}, {0, "1a2 x", "12"},  // any other key changes nothing
       {1, "45", "4.5"},
   };
   for (const Row& r : rows) {
