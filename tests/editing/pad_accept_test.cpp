@@ -46,6 +46,8 @@ void ExpectPending(const ProgramState& st, int ch, int ptn, int item, int idx, i
 TEST_F(PadAcceptTest, ChangedValueIsStoredShownQueuedAndThePadCloses) {
   const uint64_t profile = s().picSprog.Revision();
   DblClick("lblSV", 3);
+  pad().cmdOK_Click();  // nothing typed: nothing happens
+  EXPECT_TRUE(PadOpen());
   Click("1234");
   pad().cmdOK_Click();
   EXPECT_FALSE(PadOpen());
@@ -103,16 +105,8 @@ TEST_F(PadAcceptTest, LimitsAreInclusiveAndARefusalKeepsThePadOpen) {
   }
 }
 
-TEST_F(PadAcceptTest, EmptyEntryDoesNothing) {
-  DblClick("lblArw", 1);
-  pad().cmdOK_Click();
-  EXPECT_TRUE(PadOpen());
-  EXPECT_TRUE(msg().shown.empty());
-  EXPECT_EQ(p().SendReq, 0);
-}
-
 TEST_F(PadAcceptTest, AutoTuningRefusesEveryEntryAndClosesThePad) {
-  for (std::string keys : {"", "55", "999"}) {
+  for (std::string keys : {"", "999"}) {
     SCOPED_TRACE(keys);
     p().DevStatus[kCh] = 0;
     DblClick("lblArw", 1);

@@ -120,7 +120,6 @@ TEST_F(PadCaptionsTest, RulesByControllerTypeInputAndDecimalPoint) {
       {"lblLph", 0, 0, 0, 50, "50", 561},
       {"lblLph", 0, 6, 0, 50, "5.0", 562},
       {"lblLph", 0, 12, 1, 50, "5.0", 564},
-      {"lblLph", 1, 0, 0, 50, "50", 554},
       {"lblLph", 1, 1, 0, 50, "5.0", 555},
       {"lblLph", 1, 36, 2, 50, "0.50", 558},
       {"lblLph", 0, 34, 0, 50, "", 0},
@@ -128,7 +127,6 @@ TEST_F(PadCaptionsTest, RulesByControllerTypeInputAndDecimalPoint) {
       // W: wait value.
       {"lblWait", 0, 0, 0, 30, "30", 415},
       {"lblWait", 0, 12, 2, 30, "0.30", 574},
-      {"lblWait", 0, 12, 3, 30, "0.030", 575},
       {"lblWait", 1, 0, 0, 30, "30", 415},
       {"lblWait", 1, 1, 0, 30, "3.0", 540},
       {"lblWait", 1, 36, 0, 30, "30", 541},
@@ -147,7 +145,6 @@ TEST_F(PadCaptionsTest, RulesByControllerTypeInputAndDecimalPoint) {
       // S: input correction.
       {"lblHosei", 0, 0, 0, 25, "2.5", 578},
       {"lblHosei", 0, 12, 0, 25, "25", 577},
-      {"lblHosei", 0, 12, 3, 25, "0.025", 580},
       {"lblHosei", 1, 36, 2, 25, "0.25", 570},
       {"lblHosei", 1, 36, 0, 25, "25", 568},
   };

@@ -56,7 +56,6 @@ TEST_F(PadEntryTest, DigitsEnterFromTheRightAndShowWithTheItemsDecimals) {
   const Row rows[] = {
       {1, "123", {"0.1", "1.2", "12.3"}, "123"},
       {0, "005", {"0", "0", "5"}, "5"},
-      {2, "7", {"0.07"}, "7"},
       {3, "12345", {"0.001", "0.012", "0.123", "1.234", "12.345"}, "12345"},
   };
   for (const Row& r : rows) {
@@ -71,14 +70,6 @@ TEST_F(PadEntryTest, DigitsEnterFromTheRightAndShowWithTheItemsDecimals) {
     EXPECT_EQ(pad().lblInput.Caption, r.entry);
     pad().cmdCAN_Click();
   }
-}
-
-TEST_F(PadEntryTest, EmptyEntryShowsZeroWithDecimalsAndNothingWithout) {
-  OpenWithDecimals(2);
-  EXPECT_EQ(Box(), "0.00");
-  pad().cmdCAN_Click();
-  OpenWithDecimals(0);
-  EXPECT_EQ(Box(), "");
 }
 
 TEST_F(PadEntryTest, SignKeyRefusesASignBeyondTheLimits) {
@@ -106,16 +97,6 @@ TEST_F(PadEntryTest, SignKeyRefusesASignBeyondTheLimits) {
     for (const auto& m : msg().shown) EXPECT_EQ(m.text, "The value is out of the range.");
     pad().cmdCAN_Click();
   }
-}
-
-TEST_F(PadEntryTest, NegativeValuesAreTypedAsDigitsThenSign) {
-  OpenWithDecimals(0);
-  Click("5");
-  pad().cmdNot_Click();
-  EXPECT_EQ(Box(), "-5");
-  Click("3");
-  EXPECT_EQ(Box(), "-53");
-  EXPECT_TRUE(msg().shown.empty());
 }
 
 TEST_F(PadEntryTest, KeyboardRules) {
