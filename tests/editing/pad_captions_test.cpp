@@ -70,14 +70,10 @@ TEST_F(PadCaptionsTest, FixedRowsGiveTheirValueFormAndHint) {
       {"lblTsonH", 12, 0, 0, 59, "0", "0 to 99 "},
       {"lblTsonM", 12, 0, 0, 59, "59", " 0 to 59 "},
       {"lblSh", -1, 0, 6, 13700, "1370.0", "Rated low limit to rated high limit"},
-      {"lblSV", 2, 0, 6, -55, "-5.5", "Main setting low limit to main setting high limit"},
-      {"lblTs4", 2, 0, 0, 3, "3", " 0 to 15 "},
       {"lblFOll", -1, 0, 0, 3, "3", " -5 to 105 "},
       {"lblOllb", 4, 0, 0, 3, "3", " -5 to 105 "},
       {"lblA2dy", -1, 1, 0, 7, "7", " 0 to 10000"},
-      {"lblPetm", -1, 0, 0, 7, "7", " 0 to 9999 "},
       {"lblFilt", -1, 1, 0, 5, "0.5", " 0.0 to 100.0 "},
-      {"lblFilt", -1, 0, 0, 5, "0.5", " 0.0 to 10.0 "},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.label + " " + std::to_string(r.raw));
