@@ -110,7 +110,7 @@ QWidget* QtBackend::CreateWidget(FormView& view, forms::Control& control, QWidge
       QObject::connect(w, &QPushButton::clicked,
                        [this, id, &button] { Dispatch(id, [&button] { button.RaiseClick(); }); });
       w->on_key_press = [this, id, &button](int ascii) {
-        if (!button.KeyPress) return false;
+        if (!Live(id) || !button.KeyPress) return false;
         Dispatch(id, [&button, &ascii] { button.RaiseKeyPress(ascii); });
         return true;
       };

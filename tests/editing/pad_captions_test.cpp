@@ -55,6 +55,22 @@ TEST_F(PadCaptionsTest, EveryValueLabelHasExactlyOneHandler) {
   EXPECT_EQ(selector_labels.size(), 78u);
 }
 
+TEST_F(PadCaptionsTest, EveryValueLabelOpensThePadOnItsSetting) {
+  Show(kCh, 2);
+  for (const SelectorRow& row : SelectorTable()) {
+    const int index = row.index == IndexKind::kNone ? -1 : 1;
+    DblClick(std::string(row.label), index);
+    ASSERT_TRUE(PadOpen()) << row.label;
+    EXPECT_EQ(pad().Target().EditItem, row.setting) << row.label;
+    EXPECT_EQ(pad().Target().SetPtn, 2) << row.label;
+    if (index >= 0) {
+      EXPECT_EQ(pad().Target().EditIdx, 1) << row.label;
+    }
+    EXPECT_EQ(pad().OpenNear, &L(std::string(row.label), index)) << row.label;
+    pad().cmdCAN_Click();
+  }
+}
+
 TEST_F(PadCaptionsTest, FixedRowsGiveTheirValueFormAndHint) {
   struct Row {
     std::string label;
