@@ -250,7 +250,9 @@ TEST_F(PadAcceptTest, ASecondDoubleClickRetargetsAndKeepsTheEntry) {
 }
 
 TEST_F(PadAcceptTest, ThePadOpensBesideTheLabelWithTheFocusInTheEntryBox) {
+  p().SetCh = 9;  // moved by a main-screen command: the pad edits the controller shown
   DblClick("lblSV", 3);
+  EXPECT_EQ(pad().Target().SetCh, kCh);
   EXPECT_TRUE(PadOpen());
   EXPECT_FALSE(pad().Modal());
   EXPECT_EQ(pad().OpenNear, &L("lblSV", 3));
