@@ -1,0 +1,154 @@
+// The program folder at start-up: where it is, what happens when it cannot be created, and data
+// files addressed through it whatever the current folder and whatever stands at their names.
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <optional>
+
+#include "monitor/main_disp.h"
+#include "settings/subdisp_sset.h"
+#include "startup/qd470_module.h"
+#include "support/test_program.h"
+
+namespace qd470 {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Sets or unsets environment variables for one test and puts them back afterwards.
+class EnvGuard {
+ public:
+  ~EnvGuard() {
+    for (const auto& [name, value] : saved_) {
+      value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+    }
+  }
+  void Set(const std::string& name, const char* value) {
+    if (!saved_.count(name)) {
+      const char* old = std::getenv(name.c_str());
+      saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
+    }
+    value ? ::setenv(name.c_str(), value, 1) : ::unsetenv(name.c_str());
+  }
+
+ private:
+  std::map<std::string, std::optional<std::string>> saved_;
+};
+
+TEST(DefaultProgramFolder, IsAlwaysAbsolute) {
+  const fs::path account = ::getpwuid(::getuid())->pw_dir;
+  struct Case {
+    const char* xdg_data_home;  // nullptr: unset
+    const char* home;
+    fs::path expected;
+  };
+  const Case cases[] = {
+      {"/srv/data/", "/home/op", "/srv/data/qd470"},
+      {"data", "/home/op", "/home/op/.local/share/qd470"},  // a relative one is ignored
+      {"", "/home/op", "/home/op/.local/share/qd470"},
+      {nullptr, nullptr, account / ".local/share/qd470"},  // the account's home folder
+      {nullptr, "home", account / ".local/share/qd470"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.xdg_data_home ? c.xdg_data_home : "(unset)") + ", " +
+                 (c.home ? c.home : "(unset)"));
+    EnvGuard env;
+    env.Set("XDG_DATA_HOME", c.xdg_data_home);
+    env.Set("HOME", c.home);
+    EXPECT_EQ(DefaultProgramFolder(), c.expected);
+  }
+}
+
+// A program folder that cannot be created: no exception, a message and the same line on standard
+// error naming the folder and the reason, and no main screen.
+TEST(ProgramFolder, CreationFailureIsReportedAndStopsTheStart) {
+  testing::TempFolder temp;
+  const fs::path file = temp.path() / "file";
+  std::ofstream(file) << "x";
+  const fs::path read_only = temp.path() / "read-only";
+  fs::create_directory(read_only);
+  fs::permissions(read_only, fs::perms(0555));
+  struct Case {
+    const char* name;
+    fs::path folder;
+  };
+  const Case cases[] = {
+      {"a regular file as its parent", file / "qd470"},
+      {"a regular file in its place", file},
+      {"a read-only parent", read_only / "qd470"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.folder.parent_path() == read_only && ::geteuid() == 0) continue;  // root writes anyway
+    testing::FakeServices fakes;
+    std::unique_ptr<Program> p;
+    ASSERT_NO_THROW(p = std::make_unique<Program>(c.folder, fakes.Bundle(), Language::kEnglish));
+    ASSERT_TRUE(p->FolderError());
+
+    ::testing::internal::CaptureStderr();
+    QD470::Main(*p);
+    const std::string error_output = ::testing::internal::GetCapturedStderr();
+
+    ASSERT_EQ(fakes.message_box.shown.size(), 1u);
+    const std::string& text = fakes.message_box.shown[0].text;
+    EXPECT_TRUE(text.starts_with(p->LoadResString(440))) << text;
+    EXPECT_NE(text.find(c.folder.string()), std::string::npos) << text;
+    EXPECT_NE(text.find(p->FolderError().message()), std::string::npos) << text;
+    EXPECT_EQ(error_output, text + "\n");
+    EXPECT_FALSE(p->Forms().IsLoaded<MainDisp>());
+  }
+  fs::permissions(read_only, fs::perms(0755));
+}
+
+class StartupFilesTest : public testing::ProgramTest {
+ protected:
+  fs::path TypeFile() { return p().DataFile(p().TypeFileName); }
+};
+
+// The first-start dialog's OK writes the type file into the program folder, and start-up leaves
+// the current folder alone.
+TEST_F(StartupFilesTest, FirstStartWritesIntoTheProgramFolderWhateverTheCurrentFolder) {
+  const fs::path elsewhere = folder_.path() / "elsewhere";
+  fs::create_directory(elsewhere);
+  const fs::path saved = fs::current_path();
+  fs::current_path(elsewhere);
+  p().Forms().SetModalScript([](forms::Form& f) {
+    if (auto* dialog = dynamic_cast<SubDisp_SSet*>(&f)) dialog->cmdOK.RaiseClick();
+  });
+  QD470::Main(p());
+  const fs::path current = fs::current_path();
+  fs::current_path(saved);
+
+  EXPECT_EQ(current, elsewhere);
+  EXPECT_TRUE(fs::is_empty(elsewhere));
+  EXPECT_EQ(fs::file_size(TypeFile()), 512u);
+  EXPECT_TRUE(msg().shown.empty());
+  EXPECT_TRUE(p().Forms().IsLoaded<MainDisp>());
+}
+
+// A type file that is not a regular file is a read error at start-up (the defaults message),
+// never a wait and never a read without end.
+TEST_F(StartupFilesTest, TypeFileThatIsNoRegularFileGivesTheDefaultsMessage) {
+  const std::function<void(const fs::path&)> makers[] = {
+      [](const fs::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0644), 0); },
+      [](const fs::path& at) { fs::create_directory(at); },
+      [](const fs::path& at) { fs::create_symlink("/dev/zero", at); },
+  };
+  for (const auto& make : makers) {
+    fs::remove_all(TypeFile());
+    make(TypeFile());
+    msg().shown.clear();
+    p().Forms().SetModalScript([](forms::Form&) { FAIL() << "the first-start dialog was shown"; });
+    QD470::Main(p());
+    EXPECT_EQ(msg().Texts(), std::vector<std::string>{p().LoadResString(467)});
+    EXPECT_TRUE(p().Forms().IsLoaded<MainDisp>());
+  }
+}
+
+}  // namespace
+}  // namespace qd470
