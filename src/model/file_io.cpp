@@ -118,8 +118,7 @@ bool LockNew(int fd) {
 std::error_code OpenNamedTemp(const std::filesystem::path& folder, TempFile& temp) {
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
     const std::filesystem::path name = RandomTempName(folder);
-    const int fd =
-        ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd < 0 && errno == EEXIST) continue;
     if (fd < 0) return LastError();
     if (!LockNew(fd)) {

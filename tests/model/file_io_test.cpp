@@ -102,8 +102,8 @@ TEST_P(AtomicWriteTest, NewFileFollowsTheUmaskAndAnOldOneKeepsItsMode) {
     mode_t umask;
     fs::perms expected;
   };
-  for (const Case c : {Case{022, fs::perms(0644)}, Case{077, fs::perms(0600)},
-                       Case{002, fs::perms(0664)}}) {
+  for (const Case c :
+       {Case{022, fs::perms(0644)}, Case{077, fs::perms(0600)}, Case{002, fs::perms(0664)}}) {
     SCOPED_TRACE(c.umask);
     fs::remove(target());
     const mode_t saved = ::umask(c.umask);
