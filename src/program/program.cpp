@@ -1,6 +1,7 @@
 // The program object.
 #include "program/program.h"
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -13,6 +14,9 @@ namespace qd470 {
 Program::Program(std::filesystem::path program_folder, forms::Services services, Language language)
     : folder_(std::move(program_folder)), services_(services), language_(language) {
   std::filesystem::create_directories(folder_, folder_error_);
+  if (!folder_error_ && ::faccessat(AT_FDCWD, folder_.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+    folder_error_ = std::error_code(errno, std::generic_category());
+  }
   RegisterForms();
 }
 

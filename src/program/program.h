@@ -15,7 +15,8 @@ namespace qd470 {
 
 class Program : public ProgramState {
  public:
-  // Creates the program folder when it is not there; a failure is kept in FolderError().
+  // Creates the program folder when it is not there and checks that the program may write in
+  // it; a failure is kept in FolderError().
   Program(std::filesystem::path program_folder, forms::Services services, Language language);
   ~Program();
   Program(const Program&) = delete;
@@ -30,7 +31,7 @@ class Program : public ProgramState {
   const forms::Services& Svc() const { return services_; }
 
   const std::filesystem::path& ProgramFolder() const { return folder_; }
-  // Why the program folder could not be created; empty when it is there.
+  // Why the program folder could not be created or cannot be written; empty when it is usable.
   const std::error_code& FolderError() const { return folder_error_; }
   // A data file of the program folder, by name.
   std::filesystem::path DataFile(const std::string& name) const { return folder_ / name; }

@@ -21,9 +21,12 @@ void RecoverStartupError(Program& p) {
   p.MsgBox(p.LoadResString(467));
 }
 
-// Says which program folder cannot be created and why, on standard error and in a message box.
+// Says which program folder cannot be created, or written when it is there, and why: on standard
+// error and in a message box.
 void ReportFolderError(Program& p) {
-  const std::string line = p.LoadResString(440) + " " + p.ProgramFolder().string() + " (" +
+  std::error_code ec;
+  const int text = std::filesystem::is_directory(p.ProgramFolder(), ec) ? 441 : 440;
+  const std::string line = p.LoadResString(text) + " " + p.ProgramFolder().string() + " (" +
                            p.FolderError().message() + ")";
   std::fprintf(stderr, "%s\n", line.c_str());
   p.MsgBox(line, forms::MsgButtons::kOk, forms::MsgIcon::kCritical);

@@ -56,27 +56,31 @@ TEST(DefaultProgramFolder, IsAlwaysAbsolute) {
   }
 }
 
-// A program folder that cannot be created: no exception, a message and the same line on standard
-// error naming the folder and the reason, and no main screen.
-TEST(ProgramFolder, CreationFailureIsReportedAndStopsTheStart) {
+// A program folder that cannot be created or written: no exception, a message and the same line
+// on standard error naming the folder and the reason, and no main screen.
+TEST(ProgramFolder, FailureIsReportedAndStopsTheStart) {
   testing::TempFolder temp;
   const fs::path file = temp.path() / "file";
   std::ofstream(file) << "x";
   const fs::path read_only = temp.path() / "read-only";
-  fs::create_directory(read_only);
-  fs::permissions(read_only, fs::perms(0555));
+  fs::create_directories(read_only / "qd470");
   struct Case {
     const char* name;
     fs::path folder;
+    int text;
+    bool needs_permissions;  // root ignores them
   };
   const Case cases[] = {
-      {"a regular file as its parent", file / "qd470"},
-      {"a regular file in its place", file},
-      {"a read-only parent", read_only / "qd470"},
+      {"a regular file as its parent", file / "qd470", 440, false},
+      {"a regular file in its place", file, 440, false},
+      {"a read-only parent", read_only / "new", 440, true},
+      {"a read-only folder", read_only / "qd470", 441, true},
   };
+  fs::permissions(read_only / "qd470", fs::perms(0555));
+  fs::permissions(read_only, fs::perms(0555));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    if (c.folder.parent_path() == read_only && ::geteuid() == 0) continue;  // root writes anyway
+    if (c.needs_permissions && ::geteuid() == 0) continue;
     testing::FakeServices fakes;
     std::unique_ptr<Program> p;
     ASSERT_NO_THROW(p = std::make_unique<Program>(c.folder, fakes.Bundle(), Language::kEnglish));
@@ -88,13 +92,14 @@ TEST(ProgramFolder, CreationFailureIsReportedAndStopsTheStart) {
 
     ASSERT_EQ(fakes.message_box.shown.size(), 1u);
     const std::string& text = fakes.message_box.shown[0].text;
-    EXPECT_TRUE(text.starts_with(p->LoadResString(440))) << text;
+    EXPECT_TRUE(text.starts_with(p->LoadResString(c.text))) << text;
     EXPECT_NE(text.find(c.folder.string()), std::string::npos) << text;
     EXPECT_NE(text.find(p->FolderError().message()), std::string::npos) << text;
     EXPECT_EQ(error_output, text + "\n");
     EXPECT_FALSE(p->Forms().IsLoaded<MainDisp>());
   }
   fs::permissions(read_only, fs::perms(0755));
+  fs::permissions(read_only / "qd470", fs::perms(0755));
 }
 
 class StartupFilesTest : public testing::ProgramTest {
