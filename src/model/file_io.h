@@ -1,18 +1,16 @@
-// Whole-file reads and atomic whole-file writes for the program's data files.
+// The file layer of the program's data files: capped and streamed reads of regular files only,
+// and atomic whole-file writes.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <system_error>
 
 namespace qd470 {
-
-// Reads the whole file into `bytes`. On failure `bytes` is left unchanged and the error is
-// returned; an empty error code means success.
-std::error_code ReadWholeFile(const std::filesystem::path& path, std::string& bytes);
 
 // Reads at most `max_bytes` from the start of the regular file at `path` into `bytes`, and the
 // file's whole length into `*length` when given. A path that is not a regular file (a FIFO, a
@@ -41,9 +39,25 @@ class RegularFileReader {
   std::uint64_t length_ = 0;
 };
 
-// Replaces the file at `path` with `bytes`: writes a temporary file in the same folder, flushes it
-// to disk and renames it over the old file. On any failure the old file is left as it was, the
-// temporary file is removed and the error is returned; an empty error code means success.
+// Replaces the file at `path` with `bytes`: writes a temporary file in the same folder, syncs it
+// to disk, renames it over the old file and syncs the folder. A symbolic link is followed: the
+// file it points to is replaced. An existing file keeps its mode; a new one gets 0666 less the
+// umask. The temporary file has no name until it is complete (O_TMPFILE); where the file system
+// has no unnamed files it is named kTempFilePrefix..., and such files left in the folder by an
+// interrupted save, and no longer in use, are removed by the next save there. On any failure the
+// old file is left as it was and the error is returned; an empty error code means success.
 std::error_code WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes);
+
+// How the names of our temporary files begin.
+inline constexpr std::string_view kTempFilePrefix = ".qd470-save-";
+
+// Seams for tests of WriteFileAtomic.
+struct AtomicWriteSeams {
+  // Called when the new data is written and synced, before it takes the old file's place.
+  std::function<void()> before_replace;
+  // False makes every save use a named temporary file, as on a file system without O_TMPFILE.
+  bool unnamed_temp = true;
+};
+AtomicWriteSeams& AtomicWriteSeamsForTests();
 
 }  // namespace qd470

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "forms/form_host.h"
 #include "forms/services.h"
@@ -14,6 +15,8 @@ namespace qd470 {
 
 class Program : public ProgramState {
  public:
+  // Creates the program folder when it is not there and checks that the program may write in
+  // it; a failure is kept in FolderError().
   Program(std::filesystem::path program_folder, forms::Services services, Language language);
   ~Program();
   Program(const Program&) = delete;
@@ -28,6 +31,8 @@ class Program : public ProgramState {
   const forms::Services& Svc() const { return services_; }
 
   const std::filesystem::path& ProgramFolder() const { return folder_; }
+  // Why the program folder could not be created or cannot be written; empty when it is usable.
+  const std::error_code& FolderError() const { return folder_error_; }
   // A data file of the program folder, by name.
   std::filesystem::path DataFile(const std::string& name) const { return folder_ / name; }
   Language Lang() const { return language_; }
@@ -44,12 +49,15 @@ class Program : public ProgramState {
   void RegisterForms();
 
   std::filesystem::path folder_;
+  std::error_code folder_error_;
   forms::Services services_;
   Language language_;
   forms::FormHost forms_;
 };
 
-// The per-user program folder: $XDG_DATA_HOME/qd470, or ~/.local/share/qd470.
+// The per-user program folder, always an absolute path: $XDG_DATA_HOME/qd470 when XDG_DATA_HOME
+// is absolute (a relative one is ignored), else $HOME/.local/share/qd470, with the account's home
+// folder when HOME is unset or relative. Empty when there is no home folder at all.
 std::filesystem::path DefaultProgramFolder();
 
 }  // namespace qd470

@@ -41,6 +41,7 @@ bool QtProgram::Ended() {
 
 int QtProgram::Run() {
   QD470::Main(*program_);
+  if (program_->FolderError()) return 1;
   if (Ended()) return 0;
   QEventLoop loop;
   backend_->SetAfterEvent([this, &loop] {

@@ -27,7 +27,8 @@ class QtProgram {
   QtBackend& backend() { return *backend_; }
 
   // Shows the main screen and runs the event loop until the program ends: the main screen's
-  // close sets EndReq to -1, or the main screen is no longer loaded. Returns the exit code.
+  // close sets EndReq to -1, or the main screen is no longer loaded. Returns the exit code: 1
+  // when the program folder could not be created, else 0.
   int Run();
 
  private:

@@ -319,6 +319,8 @@ constexpr StringEntry kEnglishTable[] = {
     {433,
      "The specification settings of the QD-470 will not be registered,and the setting "
      "values on the QD-470(QDM) setting screen will not be initialized."},
+    {440, "The program folder cannot be created:"},
+    {441, "The program folder cannot be written:"},
     {467, "The communication conditions were set to the default values."},
     {468, "The operation is invalid, or the setting is out of the range."},
     {469, "Is the setting mode now?"},

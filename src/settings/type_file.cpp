@@ -71,7 +71,7 @@ TypeTable DecodeTypeFile(std::string_view bytes) {
 
 std::error_code ReadTypeFile(const std::filesystem::path& path, TypeTable& records) {
   std::string bytes;
-  if (std::error_code error = ReadWholeFile(path, bytes)) return error;
+  if (std::error_code error = ReadFileHead(path, kTypeFileSize, bytes)) return error;
   records = DecodeTypeFile(bytes);
   return {};
 }

@@ -32,8 +32,9 @@ std::string EncodeTypeFile(const TypeTable& records);
 // ignored.
 TypeTable DecodeTypeFile(std::string_view bytes);
 
-// Reads the type file into `records`. When the file cannot be opened or read, `records` is left
-// unchanged and the error is returned. A short file is not rewritten.
+// Reads the type file into `records`: its first 512 bytes at most. When the file cannot be opened
+// or read, or is not a regular file, `records` is left unchanged and the error is returned. A
+// short file is not rewritten.
 std::error_code ReadTypeFile(const std::filesystem::path& path, TypeTable& records);
 
 // Writes all 32 records as an atomic replace: on any error the old file stays and the error is

@@ -1,8 +1,6 @@
 // The program object: folder, forms on first use, main screen caption and exit question.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "monitor/main_disp.h"
 #include "support/test_program.h"
 
@@ -43,22 +41,6 @@ class JapaneseProgramTest : public ProgramTest {
 TEST_F(JapaneseProgramTest, TextsComeFromTheJapaneseTable) {
   EXPECT_NE(p().LoadResString(1), "QD-470 Monitoring software");
   EXPECT_FALSE(p().LoadResString(1).empty());
-}
-
-TEST(DefaultProgramFolder, FollowsXdgDataHomeElseHome) {
-  const char* old_xdg = std::getenv("XDG_DATA_HOME");
-  std::string saved = old_xdg ? old_xdg : "";
-  std::string saved_home = std::getenv("HOME") ? std::getenv("HOME") : "";
-  setenv("XDG_DATA_HOME", "/tmp/xdg-test", 1);
-  EXPECT_EQ(DefaultProgramFolder(), std::filesystem::path("/tmp/xdg-test/qd470"));
-  setenv("XDG_DATA_HOME", "", 1);
-  setenv("HOME", "/home/op", 1);
-  EXPECT_EQ(DefaultProgramFolder(), std::filesystem::path("/home/op/.local/share/qd470"));
-  if (old_xdg)
-    setenv("XDG_DATA_HOME", saved.c_str(), 1);
-  else
-    unsetenv("XDG_DATA_HOME");
-  setenv("HOME", saved_home.c_str(), 1);
 }
 
 }  // namespace

@@ -176,8 +176,9 @@ constexpr int kFixedTextNumbers[] = {
 };
 
 // Messages whose wording is this program's own: link not opened (10, 11), write refused while
-// sending patterns (65, 66), exit question and its title (71, 72), defaults written (467).
-constexpr int kOwnTextNumbers[] = {10, 11, 65, 66, 71, 72, 467};
+// sending patterns (65, 66), exit question and its title (71, 72), program folder not created or
+// not writable (440, 441), defaults written (467).
+constexpr int kOwnTextNumbers[] = {10, 11, 65, 66, 71, 72, 440, 441, 467};
 
 TEST(StringTableCoverage, EveryFixedNumberHasBothTexts) {
   for (int number : kFixedTextNumbers) {

@@ -127,6 +127,15 @@ TEST_F(TypeFileTest, UnreadableFileIsReportedAndLeavesRecordsAlone) {
   EXPECT_EQ(records, before);
 }
 
+// A huge sparse file: its records are read, the rest is never touched.
+TEST_F(TypeFileTest, ReadsOnlyTheRecordsOfAHugeFile) {
+  PutBytes(EncodeTypeFile(Sample()));
+  fs::resize_file(path_, std::uintmax_t{4} << 30);
+  TypeTable records{};
+  ASSERT_FALSE(ReadTypeFile(path_, records));
+  EXPECT_EQ(records, Sample());
+}
+
 // A write that fails part-way (here: the file-size limit, as on a full disk) leaves the old file
 // whole and reports the error.
 TEST_F(TypeFileTest, FailedWriteKeepsTheOldFile) {
