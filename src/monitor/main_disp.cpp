@@ -67,6 +67,7 @@ void MainDisp::NameSet() {
       c->Visible = used;
     }
   }
+  lblAM32ptnHead(1).Visible = count > kMaxDevices / 2;
   for (int t = 0; t < kPages; ++t) TabStrip1.SetTabEnabled(t, t * kPageChannels < count);
   cmbName.SetListIndex(selected);  // shows the one-channel view
   TabStrip1_Click();

@@ -135,22 +135,22 @@ void MainDisp::BuildList() {
   fraAM32.Move(kMargin, kLowerTop, kListWidth, kLowerHeight);
   for (int k = 0; k < 2; ++k) {
     AddMember(lblAM32ptnHead, "lblAM32ptnHead", k, &fraAM32)
-        .Move(180 + k * kListColWidth + 1660, 260, 1000, 300);
+        .Move(180 + k * kListColWidth + 1820, 260, 1400, 300);
   }
   for (int ch = 0; ch < kMaxDevices; ++ch) {
     const int x = 180 + (ch / kListRows) * kListColWidth;
     const int y = 600 + (ch % kListRows) * kListRowHeight;
-    AddMember(lblAM32name, "lblAM32name", ch, &fraAM32).Move(x, y + 30, 1600, 270);
+    AddMember(lblAM32name, "lblAM32name", ch, &fraAM32).Move(x, y + 30, 1760, 270);
     auto& ptn = AddMember(lblAM32ptn, "lblAM32ptn", ch, &fraAM32);
-    ptn.Move(x + 1660, y, 1000, 290);
+    ptn.Move(x + 1820, y, 900, 290);
     ValueBox(ptn);
     ptn.DblClick = [this, ch] { lblAM32ptn_DblClick(ch); };
     auto& run = AddMember(cmdAM32run, "cmdAM32run", ch, &fraAM32);
-    run.Move(x + 2720, y, 820, 290);
+    run.Move(x + 2780, y, 800, 290);
     run.Caption = kRun;
     OnCommand(run, Command::kRun, [ch] { return ch; });
     auto& stop = AddMember(cmdAM32stop, "cmdAM32stop", ch, &fraAM32);
-    stop.Move(x + 3600, y, 820, 290);
+    stop.Move(x + 3640, y, 800, 290);
     stop.Caption = kStop;
     OnCommand(stop, Command::kStop, [ch] { return ch; });
   }
