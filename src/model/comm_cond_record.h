@@ -11,8 +11,8 @@
 namespace qd470 {
 
 inline constexpr int kCommCondSize = 8;
-inline constexpr int kComPorts = 8;   // COM1 to COM8
-inline constexpr int kSpeeds = 4;     // 19200, 9600, 4800, 2400 baud
+inline constexpr int kComPorts = 8;     // COM1 to COM8
+inline constexpr int kSpeeds = 4;       // 19200, 9600, 4800, 2400 baud
 inline constexpr int kReadChoices = 2;  // 0 read the settings at start, 1 do not
 
 // The 8 bytes of the record.

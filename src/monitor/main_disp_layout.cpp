@@ -173,9 +173,9 @@ void MainDisp::BuildSel() {
     const char* legend;
     Command command;
   } kButtons[] = {
-      {&cmdSelrun, kRun, Command::kRunStop},   {&cmdSelhold, kHold, Command::kHold},
+      {&cmdSelrun, kRun, Command::kRunStop},     {&cmdSelhold, kHold, Command::kHold},
       {&cmdSeladv, kAdvance, Command::kAdvance}, {&cmdSelbadv, kBack, Command::kBack},
-      {&cmdSelprg, kMode, Command::kMode},     {&cmdSelat, kAutoTuning, Command::kAutoTuning},
+      {&cmdSelprg, kMode, Command::kMode},       {&cmdSelat, kAutoTuning, Command::kAutoTuning},
       {&cmdSelmanu, kManual, Command::kManual},
   };
   for (int b = 0; b < 7; ++b) {

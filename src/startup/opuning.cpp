@@ -6,6 +6,7 @@
 
 #include "model/comm_cond_record.h"
 #include "program/program.h"
+#include "settings/subdisp_sset.h"
 #include "startup/comm_files.h"
 
 namespace qd470 {
@@ -49,8 +50,8 @@ Opuning::Opuning(Program& program)
   lblSpeed.Move(kMargin, RowTop(3) + 40, kLabelWidth - 120, kFieldHeight);
   cmbSpeed.Move(kFieldLeft, RowTop(3), 1200, kFieldHeight);
   for (int i = 0; i < kReadChoices; ++i) {
-    AddMember(optRead, "optRead", i, &fraCond).Move(kMargin, RowTop(4 + i), kFrameWidth - 480,
-                                                      kFieldHeight);
+    AddMember(optRead, "optRead", i, &fraCond)
+        .Move(kMargin, RowTop(4 + i), kFrameWidth - 480, kFieldHeight);
   }
   cmdStart.Move(kMargin + kFrameWidth - 1440, 120 + frame_height + 180, 1440, 420);
   cmdStart.Default = true;
@@ -101,7 +102,10 @@ void Opuning::cmdStart_Click() {
   if (cmbDev.ListIndex() >= 0) cond.DevCount = static_cast<int16_t>(cmbDev.ListIndex() + 1);
   if (cmbSpeed.ListIndex() >= 0) cond.SpeedIdx = static_cast<int16_t>(cmbSpeed.ListIndex());
   cond.ReadIdx = optRead(1).Value() ? 1 : 0;
+  const int16_t old_count = p_.CommCond.DevCount;
   if (SaveCommCond(p_, cond, txtPort.Text())) p_.MsgBox(p_.LoadResString(68));
+  // The specification dialog pages by the number of controllers it was loaded with.
+  if (p_.CommCond.DevCount != old_count) p_.Forms().Unload<SubDisp_SSet>();
   Started = true;
   cmdStart.Enabled = false;
   p_.Forms().EndModal(*this);

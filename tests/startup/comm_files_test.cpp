@@ -50,8 +50,13 @@ TEST_F(CommFilesTest, AnUnreadableInitFileGivesTheDefaultsWrittenAndString467) {
   const Case cases[] = {
       {"missing", [](const std::filesystem::path&) {}, true},
       {"short", [](const std::filesystem::path& f) { WriteText(f, std::string(6, '\1')); }, true},
-      {"out of range", [](const std::filesystem::path& f) { WriteText(f, EncodeCommCond({40, 0, 0, 0})); }, true},
-      {"folder", [](const std::filesystem::path& f) { std::filesystem::create_directory(f); }, false},
+      {"out of range",
+       [](const std::filesystem::path& f) {
+         WriteText(f, EncodeCommCond({40, 0, 0, 0}));
+       },
+       true},
+      {"folder", [](const std::filesystem::path& f) { std::filesystem::create_directory(f); },
+       false},
       {"fifo", [](const std::filesystem::path& f) { ::mkfifo(f.c_str(), 0600); }, false},
   };
   for (const Case& c : cases) {
@@ -78,7 +83,8 @@ TEST_F(CommFilesTest, ThePortFileWinsOverTheIndexWhileItHoldsAPath) {
   const Case cases[] = {
       {nullptr, "/dev/ttyS4"},
       {"/dev/ttyUSB0\n", "/dev/ttyUSB0"},
-      {"  /dev/serial/by-id/usb-FTDI-if00-port0\r\nsecond line", "/dev/serial/by-id/usb-FTDI-if00-port0"},
+      {"  /dev/serial/by-id/usb-FTDI-if00-port0\r\nsecond line",
+       "/dev/serial/by-id/usb-FTDI-if00-port0"},
       {"\n", "/dev/ttyS4"},
   };
   for (const Case& c : cases) {
@@ -117,7 +123,8 @@ TEST_F(CommFilesTest, SavingAComPortRemovesThePortFileAnyOtherPathWritesIt) {
 TEST(SerialPorts, ByIdFirstThenUsbAndAcmInNumberOrder) {
   testing::TempFolder dev;
   std::filesystem::create_directories(dev.path() / "serial" / "by-id");
-  for (const char* name : {"ttyUSB10", "ttyUSB2", "ttyACM0", "ttyS0", "tty1", "serial/by-id/usb-X"}) {
+  for (const char* name :
+       {"ttyUSB10", "ttyUSB2", "ttyACM0", "ttyS0", "tty1", "serial/by-id/usb-X"}) {
     WriteText(dev.path() / name, "");
   }
   const std::string d = dev.path().string();

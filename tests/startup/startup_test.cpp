@@ -81,6 +81,7 @@ TEST_F(StartupTest, StartKeepsTheConditionsShownAndTheyTakeEffectAtOnce) {
   EXPECT_EQ(ReadText(p().DataFile("QD4PORT.DAT")), "/dev/ttyUSB3\n");
   EXPECT_EQ(p().SetLoadMask, -1);  // settings not read at start
   EXPECT_EQ(p().Form<MainDisp>().cmbName.ListCount(), 10);
+  EXPECT_FALSE(p().Forms().IsLoaded<SubDisp_SSet>());  // loaded again for ten controllers
 }
 
 TEST_F(StartupTest, ATypeFileErrorDefaultsTheConditionsInMemoryOnly) {
