@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <initializer_list>
 #include <limits>
 #include <string>
 
@@ -58,13 +59,10 @@ void MainDisp::NameSet() {
   cmbName.Clear();
   for (int ch = 0; ch < count; ++ch) cmbName.AddItem(p_.DevNames[ch].Name);
   for (int ch = 0; ch < kMaxDevices; ++ch) {
-    const bool used = ch < count;
     lblAM32name(ch).Caption = p_.DevNames[ch].Name;
-    for (forms::Control* c : {static_cast<forms::Control*>(&lblAM32name(ch)),
-                              static_cast<forms::Control*>(&lblAM32ptn(ch)),
-                              static_cast<forms::Control*>(&cmdAM32run(ch)),
-                              static_cast<forms::Control*>(&cmdAM32stop(ch))}) {
-      c->Visible = used;
+    for (forms::Control* c : std::initializer_list<forms::Control*>{
+             &lblAM32name(ch), &lblAM32ptn(ch), &cmdAM32run(ch), &cmdAM32stop(ch)}) {
+      c->Visible = ch < count;
     }
   }
   lblAM32ptnHead(1).Visible = count > kMaxDevices / 2;
@@ -96,13 +94,9 @@ void MainDisp::ShowManual(int ch, forms::Label& label, forms::UpDown& updown) {
 
 // The columns of the page: names, and only the connected controllers shown.
 void MainDisp::TabStrip1_Click() {
-  for (int i = 0; i < kPageChannels; ++i) {
-    const int ch = PageChannel(i);
-    const bool used = ch < p_.CommCond.DevCount;
-    lblAMname(i).Caption = p_.DevNames[ch].Name;
-    for (forms::Control* c : Children(&TabStrip1)) {
-      if (c->Index() == i) c->Visible = used;
-    }
+  for (int i = 0; i < kPageChannels; ++i) lblAMname(i).Caption = p_.DevNames[PageChannel(i)].Name;
+  for (forms::Control* c : Children(&TabStrip1)) {
+    if (c->Index() >= 0) c->Visible = PageChannel(c->Index()) < p_.CommCond.DevCount;
   }
   PtnManDisp();
 }

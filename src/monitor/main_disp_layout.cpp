@@ -1,5 +1,6 @@
 // The main screen's controls and their places: the 8-channel pages across the top, the
 // 32-channel list below left, the one-channel view below right.
+#include <iterator>
 #include <string>
 
 #include "monitor/main_disp.h"
@@ -34,6 +35,23 @@ constexpr const char* kBack = "BACK";
 constexpr const char* kMode = "PRG";
 constexpr const char* kAutoTuning = "AT";
 constexpr const char* kManual = "MAN";
+
+// The command buttons of a page column, two a row.
+struct PageButton {
+  forms::ControlArray<forms::CommandButton> MainDisp::*array;
+  const char* name;
+  const char* legend;
+  Command command;
+};
+const PageButton kPageButtons[] = {
+    {&MainDisp::cmdAMrun, "cmdAMrun", kRun, Command::kRunStop},
+    {&MainDisp::cmdAMhold, "cmdAMhold", kHold, Command::kHold},
+    {&MainDisp::cmdAMadv, "cmdAMadv", kAdvance, Command::kAdvance},
+    {&MainDisp::cmdAMbadv, "cmdAMbadv", kBack, Command::kBack},
+    {&MainDisp::cmdAMprg, "cmdAMprg", kMode, Command::kMode},
+    {&MainDisp::cmdAMat, "cmdAMat", kAutoTuning, Command::kAutoTuning},
+    {&MainDisp::cmdAMmu, "cmdAMmu", kManual, Command::kManual},
+};
 
 void ValueBox(forms::Label& label) {
   label.Sunken = true;
@@ -99,26 +117,13 @@ void MainDisp::BuildPage() {
     ptn.Move(x, 840, kPageColWidth - 120, 330);
     ValueBox(ptn);
     ptn.DblClick = [this, i] { lblAMrptn_DblClick(i); };
-    const struct {
-      forms::ControlArray<forms::CommandButton>* array;
-      const char* name;
-      const char* legend;
-      Command command;
-    } kButtons[] = {
-        {&cmdAMrun, "cmdAMrun", kRun, Command::kRunStop},
-        {&cmdAMhold, "cmdAMhold", kHold, Command::kHold},
-        {&cmdAMadv, "cmdAMadv", kAdvance, Command::kAdvance},
-        {&cmdAMbadv, "cmdAMbadv", kBack, Command::kBack},
-        {&cmdAMprg, "cmdAMprg", kMode, Command::kMode},
-        {&cmdAMat, "cmdAMat", kAutoTuning, Command::kAutoTuning},
-        {&cmdAMmu, "cmdAMmu", kManual, Command::kManual},
-    };
-    for (int b = 0; b < 7; ++b) {
-      auto& button = AddMember(*kButtons[b].array, kButtons[b].name, i, &TabStrip1);
+    for (int b = 0; b < static_cast<int>(std::size(kPageButtons)); ++b) {
+      const PageButton& spec = kPageButtons[b];
+      auto& button = AddMember(this->*spec.array, spec.name, i, &TabStrip1);
       button.Move(x + (b % 2) * (kHalfButton + 60), 1260 + (b / 2) * 420, kHalfButton,
                   kButtonHeight);
-      button.Caption = kButtons[b].legend;
-      OnCommand(button, kButtons[b].command, channel);
+      button.Caption = spec.legend;
+      OnCommand(button, spec.command, channel);
     }
     auto& man = AddMember(lblAMman, "lblAMman", i, &TabStrip1);
     man.Move(x + kHalfButton + 60, 2520, 640, kButtonHeight);
