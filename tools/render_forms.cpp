@@ -105,12 +105,12 @@ bool RenderSettingsSamples(qt::QtBackend& backend, Program& program, const QDir&
   return ok;
 }
 
-// The main screen with twelve controllers, their pattern numbers and manual MVs.
+// The main screen with 32 controllers (every page), their pattern numbers and manual MVs.
 bool RenderMainSamples(qt::QtBackend& backend, Program& program, const QDir& dir,
                        const std::string& suffix) {
   forms::FormHost& host = program.Forms();
   host.SetObserver(nullptr);
-  program.CommCond.DevCount = 12;
+  program.CommCond.DevCount = kMaxDevices;
   QD470::NameDefaults(program);
   for (int ch = 0; ch < kMaxDevices; ++ch) {
     program.PtnNoTbl()[ch] = static_cast<int16_t>(ch % kPatterns);
@@ -135,8 +135,8 @@ bool RenderAll(Language language, const QDir& dir) {
   for (forms::Form* form : program.Forms().LoadedForms()) {
     ok &= RenderForm(backend, program.Forms(), *form, dir, form->Name(), suffix);
   }
-  ok &= RenderMainSamples(backend, program, dir, suffix);
   ok &= RenderSettingsSamples(backend, program, dir, suffix);
+  ok &= RenderMainSamples(backend, program, dir, suffix);
   return ok;
 }
 
