@@ -118,12 +118,12 @@ void MainDisp::BuildPage() {
     ValueBox(ptn);
     ptn.DblClick = [this, i] { lblAMrptn_DblClick(i); };
     for (int b = 0; b < static_cast<int>(std::size(kPageButtons)); ++b) {
-      const PageButton& spec = kPageButtons[b];
-      auto& button = AddMember(this->*spec.array, spec.name, i, &TabStrip1);
+      const PageButton& row = kPageButtons[b];
+      auto& button = AddMember(this->*row.array, row.name, i, &TabStrip1);
       button.Move(x + (b % 2) * (kHalfButton + 60), 1260 + (b / 2) * 420, kHalfButton,
                   kButtonHeight);
-      button.Caption = spec.legend;
-      OnCommand(button, spec.command, channel);
+      button.Caption = row.legend;
+      OnCommand(button, row.command, channel);
     }
     auto& man = AddMember(lblAMman, "lblAMman", i, &TabStrip1);
     man.Move(x + kHalfButton + 60, 2520, 640, kButtonHeight);

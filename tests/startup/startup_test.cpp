@@ -34,7 +34,7 @@ class StartupTest : public ProgramTest {
       messages_then.push_back(msg().shown.size());
       opuning_shown.push_back(p().Forms().IsLoaded<Opuning>() && p().Form<Opuning>().Visible());
       if (act) act(form);
-      if (auto* spec = dynamic_cast<SubDisp_SSet*>(&form)) spec->cmdOK.RaiseClick();
+      if (auto* dialog = dynamic_cast<SubDisp_SSet*>(&form)) dialog->cmdOK.RaiseClick();
       testing::AnswerModal(form);
     });
   }
