@@ -8,6 +8,7 @@
 #include "monitor/main_disp.h"
 #include "qt/qt_backend.h"
 #include "settings/subdisp_set.h"
+#include "support/operator.h"
 #include "support/sample_settings.h"
 #include "support/test_program.h"
 
@@ -20,6 +21,7 @@ struct OpenScreen {
   explicit OpenScreen(int dev)
       : program(folder.path() / "prog", services.Bundle(), Language::kEnglish) {
     qd470::testing::FillSampleSettings(program);
+    qd470::testing::ScriptOperator(program);
     program.Form<MainDisp>().mnuSetDisp_Click();
     screen = &program.Form<SubDisp_Set>();
     screen->cmbName.SetListIndex(dev);

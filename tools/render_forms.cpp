@@ -16,6 +16,8 @@
 #include "settings/subdisp_sset.h"
 #include "program/program.h"
 #include "support/fake_services.h"
+#include "startup/qd470_module.h"
+#include "support/operator.h"
 #include "support/sample_settings.h"
 
 namespace {
@@ -99,6 +101,7 @@ bool RenderSettingsSamples(qt::QtBackend& backend, Program& program, const QDir&
   qd470::testing::FillSampleSettings(program);
   forms::FormHost& host = program.Forms();
   host.SetObserver(nullptr);
+  qd470::testing::ScriptOperator(program);
   program.Form<MainDisp>().mnuSetDisp_Click();
   host.SetObserver(&backend);
   SubDisp_Set& screen = program.Form<SubDisp_Set>();
@@ -121,6 +124,23 @@ bool RenderSettingsSamples(qt::QtBackend& backend, Program& program, const QDir&
   return ok;
 }
 
+// The main screen with 32 controllers (every page), their pattern numbers and manual MVs.
+bool RenderMainSamples(qt::QtBackend& backend, Program& program, const QDir& dir,
+                       const std::string& suffix) {
+  forms::FormHost& host = program.Forms();
+  host.SetObserver(nullptr);
+  program.CommCond.DevCount = kMaxDevices;
+  QD470::NameDefaults(program);
+  for (int ch = 0; ch < kMaxDevices; ++ch) {
+    program.PtnNoTbl()[ch] = static_cast<int16_t>(ch % kPatterns);
+    program.ManMvTbl()[ch] = static_cast<int16_t>(100 + 25 * ch);
+  }
+  MainDisp& screen = program.Form<MainDisp>();
+  screen.NameSet();
+  host.SetObserver(&backend);
+  return RenderForm(backend, host, screen, dir, screen.Name() + "_samples", suffix);
+}
+
 bool RenderAll(Language language, const QDir& dir) {
   QTemporaryDir folder;
   if (!folder.isValid()) return false;
@@ -135,6 +155,7 @@ bool RenderAll(Language language, const QDir& dir) {
     ok &= RenderForm(backend, program.Forms(), *form, dir, form->Name(), suffix);
   }
   ok &= RenderSettingsSamples(backend, program, dir, suffix);
+  ok &= RenderMainSamples(backend, program, dir, suffix);
   return ok;
 }
 

@@ -148,6 +148,7 @@ class TextBox : public Control {
   TextBox(std::string name, int index) : Control(ControlKind::kTextBox, std::move(name), index) {}
   bool Locked = false;
   bool MultiLine = false;
+  char PasswordChar = 0;  // when set, what is typed is shown as this character
   Alignment Align = Alignment::kLeft;
   std::function<void()> Change;
   // Key press with the character code; the handler may set it to 0 to swallow the key.

@@ -30,6 +30,8 @@ class Form {
   int Width = 6000, Height = 4000;  // client area in twips
   WindowState State = WindowState::kNormal;
   bool Resizable = false;
+  // The control that has the focus when the form is shown (nullptr: the renderer's choice).
+  Control* StartFocus = nullptr;
   bool Visible() const { return visible_; }
   bool Modal() const { return modal_; }
 

@@ -49,6 +49,10 @@ void FormHost::Hide(Form& form) {
   if (observer_) observer_->OnHide(form);
 }
 
+void FormHost::EndModal(Form& form) {
+  if (observer_ && form.modal_) observer_->EndModal(form);
+}
+
 void FormHost::Unload(Form& form) {
   for (auto it = loaded_.begin(); it != loaded_.end(); ++it) {
     if (it->second.get() != &form) continue;

@@ -20,8 +20,10 @@ class FormObserver {
   virtual void OnShow(Form& form) = 0;
   virtual void OnHide(Form& form) = 0;
   virtual void OnUnload(Form& form) = 0;
-  // Runs until `form` is hidden or unloaded (a nested event loop).
+  // Runs until `form` is hidden or unloaded (a nested event loop), or EndModal is called.
   virtual void RunModal(Form& form) = 0;
+  // Ends the modal run of `form` and leaves it shown.
+  virtual void EndModal(Form& /*form*/) {}
 };
 
 class FormHost {
@@ -53,6 +55,8 @@ class FormHost {
 
   void Show(Form& form, bool modal = false);
   void Hide(Form& form);
+  // A modal show of `form` returns while the form stays shown (modeless from then on).
+  void EndModal(Form& form);
   // Removes the form; its next use loads it again with fresh state. The object itself is
   // released only at the next ReleaseUnloaded, so a handler of the form may finish running.
   void Unload(Form& form);

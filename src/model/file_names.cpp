@@ -10,6 +10,7 @@ void SetDataFileNames(ProgramState& state, std::string_view string1) {
   state.ChartFileName = english ? "QD4CHART.DAT" : "QD4CHARTJP.DAT";
   state.NameFileName = english ? "QD4NAME.DAT" : "QD4NAMEJP.DAT";
   state.PwFileName = english ? "QD4PW.DAT" : "QD4PWJP.DAT";
+  state.PortFileName = english ? "QD4PORT.DAT" : "QD4PORTJP.DAT";
 }
 
 }  // namespace qd470

@@ -68,8 +68,11 @@ struct ProgramState {
   std::string ChartFileName = "QD4CHART.DAT";
   std::string NameFileName = "QD4NAME.DAT";
   std::string PwFileName = "QD4PW.DAT";
+  std::string PortFileName = "QD4PORT.DAT";  // a device path beyond COM1 to COM8
+
 
   CommCondRec CommCond;
+  std::string CommPort = "/dev/ttyS0";  // the device the link opens: COM1 to COM8 or a path
   int16_t CommState = 0;   // 0 start-up, 1 monitoring, 7 bulk job
   int16_t PortOpen = 0;
   int16_t EndReq = 0;

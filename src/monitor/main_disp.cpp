@@ -1,44 +1,158 @@
-// The main screen: caption and the exit question.
+// The main screen's handlers: names, pattern numbers and manual MVs, the pattern pad, the
+// settings menu behind the password and the exit question.
 #include "monitor/main_disp.h"
 
-#include "settings/subdisp_set.h"
+#include <algorithm>
+#include <charconv>
+#include <initializer_list>
+#include <limits>
+#include <string>
+
+#include "monitor/subdisp_pass.h"
 #include "program/program.h"
+#include "program/zero_clip.h"
+#include "settings/subdisp_set.h"
 
 namespace qd470 {
+namespace {
 
-MainDisp::MainDisp(Program& program)
-    : forms::Form("MainDisp"),
-      lblTitle(Add<forms::Label>("lblTitle")),
-      mnuSetDisp(AddMenu("mnuSetDisp")),
-      p_(program) {
-  Width = 12000;
-  Height = 7500;
-  Resizable = true;
-  lblTitle.Move(240, 240, 11000, 600);
-  lblTitle.FontSize = 14;
-  lblTitle.FontBold = true;
-  mnuSetDisp.Click = [this] { mnuSetDisp_Click(); };
+constexpr int16_t kPatternItem = 95;
+constexpr int16_t kManualDecimals = 1;  // manual MV in 0.1 %
+
+// The number a pattern label shows; 0 when it holds none or 10 and more.
+int PatternOfLabel(const std::string& caption) {
+  int pattern = 0;
+  auto [end, ec] = std::from_chars(caption.data(), caption.data() + caption.size(), pattern);
+  if (ec != std::errc() || end != caption.data() + caption.size()) return 0;
+  return pattern >= 0 && pattern < kPatterns ? pattern : 0;
 }
+
+}  // namespace
 
 void MainDisp::Form_Load() {
   Caption = p_.LoadResString(1);
-  lblTitle.Caption = Caption;
   mnuSetDisp.Caption = p_.LoadResString(118);
+  lblAMptnHead.Caption = p_.LoadResString(123);
+  for (auto& [k, head] : lblAM32ptnHead) head->Caption = p_.LoadResString(123);
+  lblSelName.Caption = p_.LoadResString(134);
+  lblSelptnHead.Caption = p_.LoadResString(123);
+  for (auto& [i, updown] : updAMman) {
+    updown->Min = std::numeric_limits<int16_t>::min();
+    updown->Max = std::numeric_limits<int16_t>::max();
+  }
+  updSelman.Min = std::numeric_limits<int16_t>::min();
+  updSelman.Max = std::numeric_limits<int16_t>::max();
+  p_.SelStepNow = -1;
+  NameSet();
 }
 
-// Fills the settings screen's controller list with the connected controllers, selects
-// controller 0 and pattern 0 (their handlers read and show them), refreshes and shows it.
+int MainDisp::PageChannel(int index) const { return TabStrip1.Tab() * kPageChannels + index; }
+
+int MainDisp::SelChannel() const {
+  int16_t index = static_cast<int16_t>(cmbName.ListIndex());
+  return QD470::ZeroClip(index);
+}
+
+void MainDisp::NameSet() {
+  const int count = p_.CommCond.DevCount;
+  const int selected = std::clamp(cmbName.ListIndex(), 0, count - 1);
+  cmbName.Clear();
+  for (int ch = 0; ch < count; ++ch) cmbName.AddItem(p_.DevNames[ch].Name);
+  for (int ch = 0; ch < kMaxDevices; ++ch) {
+    lblAM32name(ch).Caption = p_.DevNames[ch].Name;
+    for (forms::Control* c : std::initializer_list<forms::Control*>{
+             &lblAM32name(ch), &lblAM32ptn(ch), &cmdAM32run(ch), &cmdAM32stop(ch)}) {
+      c->Visible = ch < count;
+    }
+  }
+  lblAM32ptnHead(1).Visible = count > kMaxDevices / 2;
+  for (int t = 0; t < kPages; ++t) TabStrip1.SetTabEnabled(t, t * kPageChannels < count);
+  cmbName.SetListIndex(selected);  // shows the one-channel view
+  TabStrip1_Click();
+}
+
+void MainDisp::PtnManDisp() {
+  showing_ = true;
+  for (int ch = 0; ch < kMaxDevices; ++ch) {
+    lblAM32ptn(ch).Caption = std::to_string(p_.PtnNoTbl()[ch]);
+  }
+  for (int i = 0; i < kPageChannels; ++i) {
+    const int ch = PageChannel(i);
+    lblAMrptn(i).Caption = std::to_string(p_.PtnNoTbl()[ch]);
+    ShowManual(ch, lblAMman(i), updAMman(i));
+  }
+  lblSelptn.Caption = std::to_string(p_.PtnNoTbl()[SelChannel()]);
+  ShowManual(SelChannel(), lblSelman, updSelman);
+  showing_ = false;
+}
+
+void MainDisp::ShowManual(int ch, forms::Label& label, forms::UpDown& updown) {
+  const int16_t value = p_.ManMvTbl()[ch];
+  label.Caption = SubDisp_Set::DpValText(value, kManualDecimals);
+  updown.SetValue(value);
+}
+
+// The columns of the page: names, and only the connected controllers shown.
+void MainDisp::TabStrip1_Click() {
+  for (int i = 0; i < kPageChannels; ++i) lblAMname(i).Caption = p_.DevNames[PageChannel(i)].Name;
+  for (forms::Control* c : Children(&TabStrip1)) {
+    if (c->Index() >= 0) c->Visible = PageChannel(c->Index()) < p_.CommCond.DevCount;
+  }
+  PtnManDisp();
+}
+
+void MainDisp::cmbName_Click() {
+  p_.SelStepNow = -1;
+  PtnManDisp();
+}
+
+void MainDisp::lblAM32ptn_DblClick(int index) { OpenPatternPad(index); }
+
+void MainDisp::lblAMrptn_DblClick(int index) { OpenPatternPad(PageChannel(index)); }
+
+void MainDisp::lblSelptn_DblClick() { OpenPatternPad(SelChannel()); }
+
+void MainDisp::OpenPatternPad(int ch) {
+  p_.SetCh = static_cast<int16_t>(ch);
+  p_.EditItem = kPatternItem;
+  // PAD: the numeric pad's opener for setting 95 (limits, lblNow, lblLimit, shown modeless) is
+  // called here.
+}
+
+void MainDisp::updAMman_Change(int index) { ManualChange(PageChannel(index), updAMman(index)); }
+
+void MainDisp::updSelman_Change() { ManualChange(SelChannel(), updSelman); }
+
+// In manual mode a step of the up-down is written at once; otherwise (or outside the limits) the
+// up-down goes back to the value in force.
+void MainDisp::ManualChange(int ch, forms::UpDown& updown) {
+  if (showing_) return;
+  const int16_t value = static_cast<int16_t>(updown.Value());
+  if (!QueueManualMv(p_, ch, value)) {
+    showing_ = true;
+    updown.SetValue(p_.ManMvTbl()[ch]);
+    showing_ = false;
+  }
+  PtnManDisp();
+}
+
 void MainDisp::mnuSetDisp_Click() {
+  forms::FormHost& host = p_.Forms();
+  SubDisp_Pass& pass = p_.Form<SubDisp_Pass>();
+  pass.PassOK = kFalse;
+  pass.txtPass.SetText("");
+  host.Show(pass, true);
+  if (!host.IsLoaded<SubDisp_Pass>() || pass.PassOK != kTrue) return;
+  host.Unload(pass);
   SubDisp_Set& screen = p_.Form<SubDisp_Set>();
   screen.cmbName.Clear();
   for (int i = 0; i < p_.CommCond.DevCount; ++i) screen.cmbName.AddItem(p_.DevNames[i].Name);
-  screen.cmbName.SetListIndex(0);
-  screen.cmbSelptn.SetListIndex(0);
+  screen.cmbName.SetListIndex(cmbName.ListIndex());
+  screen.cmbSelptn.SetListIndex(PatternOfLabel(lblSelptn.Caption));
   screen.SetDispUpDate();
-  p_.Forms().Show(screen);
+  host.Show(screen);
 }
 
-// Closing the main screen asks first; yes ends the program.
 void MainDisp::Form_QueryUnload(bool& cancel) {
   auto answer = p_.MsgBox(p_.LoadResString(71), forms::MsgButtons::kYesNo,
                           forms::MsgIcon::kQuestion, p_.LoadResString(72));
@@ -47,6 +161,9 @@ void MainDisp::Form_QueryUnload(bool& cancel) {
     return;
   }
   p_.EndReq = -1;
+  for (forms::Form* form : p_.Forms().LoadedForms()) {
+    if (form != this) p_.Forms().Unload(*form);
+  }
 }
 
 }  // namespace qd470

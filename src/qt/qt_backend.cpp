@@ -83,6 +83,11 @@ void QtBackend::OnShow(forms::Form& form) {
   SyncView(view);
   if (form.Modal()) view.window->setWindowModality(Qt::ApplicationModal);
   SyncWindow(view);
+  if (form.StartFocus) {
+    if (auto it = view.index.find(form.StartFocus); it != view.index.end()) {
+      if (QWidget* w = view.controls[it->second].widget) w->setFocus();
+    }
+  }
 }
 
 QWidget* QtBackend::WidgetOf(const forms::Control& control) const {
@@ -129,6 +134,13 @@ void QtBackend::OnHide(forms::Form& form) {
   if (!view) return;
   if (view->modal_loop) view->modal_loop->quit();
   view->window->hide();
+  // A form whose modal run was ended while shown is modeless once hidden.
+  if (!view->modal_loop) view->window->setWindowModality(Qt::NonModal);
+}
+
+void QtBackend::EndModal(forms::Form& form) {
+  FormView* view = FindView(form);
+  if (view && view->modal_loop) view->modal_loop->quit();
 }
 
 void QtBackend::OnUnload(forms::Form& form) {

@@ -31,6 +31,7 @@ class QtBackend : public forms::FormObserver {
   void OnHide(forms::Form& form) override;
   void OnUnload(forms::Form& form) override;
   void RunModal(forms::Form& form) override;
+  void EndModal(forms::Form& form) override;
 
   // Brings the widgets of every shown form (or of one form with a window) in step with the model.
   void SyncAll();

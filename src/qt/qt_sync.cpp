@@ -121,6 +121,7 @@ void SyncTextBox(ControlView& cv) {
       line->setText(ToQString(box.Text()));
     }
     if (!cv.applied || cv.locked != box.Locked || cv.look.align != box.Align) {
+      line->setEchoMode(box.PasswordChar ? QLineEdit::Password : QLineEdit::Normal);
       line->setReadOnly(box.Locked);
       line->setAlignment(ToQtAlignment(box.Align) | Qt::AlignVCenter);
     }

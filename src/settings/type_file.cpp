@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "model/file_io.h"
+#include "model/le16.h"
 
 namespace qd470 {
 namespace {
@@ -14,18 +15,6 @@ constexpr int kFields = kTypeRecordSize / 2;
 std::array<int16_t*, kFields> Fields(TypeRec& rec) {
   return {&rec.InRange,  &rec.Al1Type, &rec.Al2Type, &rec.LoopAlmNone,
           &rec.Out2Type, &rec.TrsNone, &rec.TsNone,  &rec.CtrlType};
-}
-
-void PutInt16(std::string& out, int16_t value) {
-  const auto bits = static_cast<uint16_t>(value);
-  out.push_back(static_cast<char>(bits & 0xFF));
-  out.push_back(static_cast<char>(bits >> 8));
-}
-
-int16_t GetInt16(std::string_view bytes, size_t at) {
-  const auto lo = static_cast<uint8_t>(bytes[at]);
-  const auto hi = static_cast<uint8_t>(bytes[at + 1]);
-  return static_cast<int16_t>(static_cast<uint16_t>(lo | (hi << 8)));
 }
 
 }  // namespace

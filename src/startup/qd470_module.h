@@ -1,4 +1,4 @@
-// The start-up module `QD470`: the start-up sequence.
+// The start-up module `QD470`: the start-up sequence and the main loop's first pass.
 #pragma once
 
 #include <cstdint>
@@ -9,10 +9,25 @@ class Program;
 
 namespace qd470::QD470 {
 
-// The start-up sequence as far as the settings side relies on it: data file names by
-// language, the program folders, the specification records, the default settings and the
-// forms that must be loaded before the main loop. Shows the main screen. When the program folder
-// could not be created or cannot be written it says so and stops: the main screen is not loaded.
+// The start-up sequence: data file names by language, the program folder with "Setdata", the
+// communication conditions, `Opuning`, CommState 0, the controller names, the specification
+// records, the default settings and the forms loaded before the main loop; then the main loop's
+// first pass: it waits for Start and starts monitoring. When the program folder could not be
+// created or cannot be written it says so and stops: the main screen is not loaded. Returns with the main screen shown, or
+// with EndReq -1 when the operator closed the start-up window.
 void Main(Program& p);
+
+// Every controller is named string 244 followed directly by its number.
+void NameDefaults(Program& p);
+
+// Shows `Opuning` modally until the operator presses Start. False when the window was closed
+// instead (EndReq is then -1).
+bool WaitForStart(Program& p);
+
+// The main loop's set-up of the link and of monitoring: opens the port, reads the monitor items
+// and, when the conditions ask for it, controller 0's settings, sets StartRead (SetLoadMask -1
+// when the settings are not read at start), shows the names, hides `Opuning`, shows the main
+// screen, sets CommState 1 and starts the communication timer.
+void StartMonitoring(Program& p);
 
 }  // namespace qd470::QD470

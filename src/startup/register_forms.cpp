@@ -1,14 +1,18 @@
 // The registration of every form of the program with the program object.
 #include "editing/subdisp_tenkey.h"
 #include "monitor/main_disp.h"
+#include "monitor/subdisp_pass.h"
 #include "program/program.h"
 #include "settings/subdisp_set.h"
 #include "settings/subdisp_sset.h"
+#include "startup/opuning.h"
 
 namespace qd470 {
 
 void Program::RegisterForms() {
   forms_.Register<MainDisp>([this] { return std::make_unique<MainDisp>(*this); });
+  forms_.Register<Opuning>([this] { return std::make_unique<Opuning>(*this); });
+  forms_.Register<SubDisp_Pass>([this] { return std::make_unique<SubDisp_Pass>(*this); });
   forms_.Register<SubDisp_SSet>([this] { return std::make_unique<SubDisp_SSet>(*this); });
   forms_.Register<SubDisp_Set>([this] { return std::make_unique<SubDisp_Set>(*this); });
   forms_.Register<SubDisp_Tenkey>([this] { return std::make_unique<SubDisp_Tenkey>(*this); });

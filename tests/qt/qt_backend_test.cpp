@@ -163,6 +163,36 @@ TEST_P(ModalTest, ModalShowReturnsWhenItsHandlerClosesTheForm) {
 
 INSTANTIATE_TEST_SUITE_P(HideOrUnload, ModalTest, ::testing::Bool());
 
+// Enter inside the modal form ends its modal run; the form stays on screen, modeless once hidden.
+TEST_F(QtBackendTest, EndModalReturnsWithTheFormStillShownAndFocusedWhereAsked) {
+  DialogForm& dialog = host_.Get<DialogForm>();
+  dialog.StartFocus = &dialog.cmdClose;
+  dialog.cmdClose.Default = true;
+  dialog.cmdClose.Click = [&] { host_.EndModal(dialog); };
+  bool focused = false;
+  QTimer::singleShot(0, [&] {
+    focused = backend_->Window(dialog)->focusWidget() == Find<QPushButton>(dialog, "cmdClose");
+    QTest::keyClick(backend_->Window(dialog), Qt::Key_Return);
+  });
+  QTimer::singleShot(5000, [&] { host_.Hide(dialog); });
+  host_.Show(dialog, true);
+  EXPECT_TRUE(focused);
+  EXPECT_TRUE(dialog.Visible());
+  EXPECT_TRUE(backend_->Window(dialog)->isVisible());
+  host_.Hide(dialog);
+  EXPECT_FALSE(backend_->Window(dialog)->isModal());
+}
+
+TEST_F(QtBackendTest, PasswordTextBoxHidesWhatIsTyped) {
+  PanelForm& form = ShowPanel();
+  auto* edit = Find<QLineEdit>(form, "txtIn");
+  EXPECT_EQ(edit->echoMode(), QLineEdit::Normal);
+  form.txtIn.PasswordChar = '*';
+  form.txtIn.Locked = true;  // a change the sync notices
+  backend_->SyncAll();
+  EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
+}
+
 TEST_F(QtBackendTest, UnloadedFormsWindowIsGoneAndTheNextLoadGetsANewOne) {
   DialogForm& dialog = host_.Get<DialogForm>();
   host_.Show(dialog);

@@ -14,6 +14,7 @@ void ExpectEnglishNames(const ProgramState& state) {
   EXPECT_EQ(state.ChartFileName, "QD4CHART.DAT");
   EXPECT_EQ(state.NameFileName, "QD4NAME.DAT");
   EXPECT_EQ(state.PwFileName, "QD4PW.DAT");
+  EXPECT_EQ(state.PortFileName, "QD4PORT.DAT");
 }
 
 void ExpectJapaneseNames(const ProgramState& state) {
@@ -22,6 +23,7 @@ void ExpectJapaneseNames(const ProgramState& state) {
   EXPECT_EQ(state.ChartFileName, "QD4CHARTJP.DAT");
   EXPECT_EQ(state.NameFileName, "QD4NAMEJP.DAT");
   EXPECT_EQ(state.PwFileName, "QD4PWJP.DAT");
+  EXPECT_EQ(state.PortFileName, "QD4PORTJP.DAT");
 }
 
 TEST(DataFileNames, EnglishTitleGivesEnglishNames) {

@@ -11,6 +11,7 @@
 #include "model/request_slot.h"
 #include "monitor/main_disp.h"
 #include "settings/default_settings.h"
+#include "support/operator.h"
 #include "support/test_program.h"
 
 namespace qd470 {
@@ -325,6 +326,7 @@ TEST_F(SettingsScreenTest, MainScreenMenuOpensTheScreenOnControllerZero) {
   p().CommCond.DevCount = 3;
   p().DevNames[0].Name = "Oven A";
   p().DevNames[2].Name = "Oven C";
+  testing::ScriptOperator(p());
   p().Form<MainDisp>().mnuSetDisp.RaiseClick();
   EXPECT_TRUE(s().Visible());
   EXPECT_FALSE(s().Modal());

@@ -9,9 +9,13 @@
 #include <fstream>
 #include <optional>
 
+#include "model/comm_cond_record.h"
+#include "model/file_io.h"
+#include "model/file_names.h"
 #include "monitor/main_disp.h"
 #include "settings/subdisp_sset.h"
 #include "startup/qd470_module.h"
+#include "support/operator.h"
 #include "support/test_program.h"
 
 namespace qd470 {
@@ -104,6 +108,11 @@ TEST(ProgramFolder, FailureIsReportedAndStopsTheStart) {
 
 class StartupFilesTest : public testing::ProgramTest {
  protected:
+  // The init file is there, so that the only message left is the one under test.
+  StartupFilesTest() {
+    SetDataFileNames(p(), p().LoadResString(1));
+    EXPECT_FALSE(WriteFileAtomic(p().DataFile(p().InitFileName), EncodeCommCond(CommCondRec{})));
+  }
   fs::path TypeFile() { return p().DataFile(p().TypeFileName); }
 };
 
@@ -116,6 +125,7 @@ TEST_F(StartupFilesTest, FirstStartWritesIntoTheProgramFolderWhateverTheCurrentF
   fs::current_path(elsewhere);
   p().Forms().SetModalScript([](forms::Form& f) {
     if (auto* dialog = dynamic_cast<SubDisp_SSet*>(&f)) dialog->cmdOK.RaiseClick();
+    testing::AnswerModal(f);
   });
   QD470::Main(p());
   const fs::path current = fs::current_path();
@@ -139,7 +149,10 @@ TEST_F(StartupFilesTest, TypeFileThatIsNoRegularFileGivesTheDefaultsMessage) {
       fs::create_symlink("/dev/zero", TypeFile());
     }
     msg().shown.clear();
-    p().Forms().SetModalScript([](forms::Form&) { FAIL() << "the first-start dialog was shown"; });
+    p().Forms().SetModalScript([](forms::Form& f) {
+      if (dynamic_cast<SubDisp_SSet*>(&f)) FAIL() << "the first-start dialog was shown";
+      testing::AnswerModal(f);
+    });
     QD470::Main(p());
     EXPECT_EQ(msg().Texts(), std::vector<std::string>{p().LoadResString(467)});
     EXPECT_TRUE(p().Forms().IsLoaded<MainDisp>());

@@ -1,0 +1,44 @@
+// The start-up window `Opuning`: shows the communication conditions (number of controllers,
+// port, speed, read at start) and waits for Start, which keeps a change in the init file.
+#pragma once
+
+#include "forms/form.h"
+
+namespace qd470 {
+
+class Program;
+
+class Opuning : public forms::Form {
+ public:
+  explicit Opuning(Program& program);
+
+  // Clears FileLoaded and shows the conditions in force.
+  void Form_Load() override;
+  // Closing the window before Start ends the program.
+  void Form_QueryUnload(bool& cancel) override;
+
+  void cmbPort_Click();
+  // Keeps the conditions shown (init file and port file by atomic replace) and ends the wait.
+  void cmdStart_Click();
+
+  forms::Frame& fraCond;
+  forms::Label& lblDev;
+  forms::ComboBox& cmbDev;
+  forms::Label& lblPort;
+  forms::ComboBox& cmbPort;
+  forms::TextBox& txtPort;
+  forms::Label& lblSpeed;
+  forms::ComboBox& cmbSpeed;
+  forms::ControlArray<forms::OptionButton> optRead;  // index = read-at-start index
+  forms::CommandButton& cmdStart;
+
+  // True once the operator pressed Start.
+  bool Started = false;
+
+ private:
+  void FillPorts();
+
+  Program& p_;
+};
+
+}  // namespace qd470

@@ -1,0 +1,105 @@
+// Tests of the start-up sequence with a scripted operator: the order of the first start, the
+// start-up window's conditions, the type-file error and closing the start-up window.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "model/comm_cond_record.h"
+#include "monitor/main_disp.h"
+#include "settings/subdisp_sset.h"
+#include "startup/opuning.h"
+#include "startup/qd470_module.h"
+#include "support/operator.h"
+#include "support/test_program.h"
+
+namespace qd470 {
+namespace {
+
+using testing::ProgramTest;
+
+std::string ReadText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class StartupTest : public ProgramTest {
+ protected:
+  // Records every modal form with what was on screen then, and lets `act` work inside it before
+  // the usual answer.
+  void Script(std::function<void(forms::Form&)> act = nullptr) {
+    p().Forms().SetModalScript([this, act](forms::Form& form) {
+      seen.push_back(form.Name());
+      messages_then.push_back(msg().shown.size());
+      opuning_shown.push_back(p().Forms().IsLoaded<Opuning>() && p().Form<Opuning>().Visible());
+      if (act) act(form);
+      if (auto* dialog = dynamic_cast<SubDisp_SSet*>(&form)) dialog->cmdOK.RaiseClick();
+      testing::AnswerModal(form);
+    });
+  }
+  std::vector<std::string> seen;
+  std::vector<size_t> messages_then;
+  std::vector<bool> opuning_shown;
+};
+
+TEST_F(StartupTest, FirstStartInAnEmptyFolder) {
+  Script();
+  QD470::Main(p());
+  EXPECT_EQ(msg().Texts(), std::vector<std::string>{p().LoadResString(467)});
+  EXPECT_EQ(seen, (std::vector<std::string>{"SubDisp_SSet", "Opuning"}));
+  EXPECT_EQ(messages_then, (std::vector<size_t>{1, 1}));
+  EXPECT_EQ(opuning_shown, (std::vector<bool>{true, true}));
+  EXPECT_TRUE(p().Form<MainDisp>().Visible());
+  EXPECT_FALSE(p().Form<Opuning>().Visible());
+  EXPECT_EQ(p().CommState, 1);
+  EXPECT_EQ(p().PortOpen, 0);
+  EXPECT_TRUE(std::filesystem::exists(p().DataFile("QD4INIT.DAT")));
+  EXPECT_TRUE(std::filesystem::exists(p().DataFile("QD4TYPE.DAT")));
+  EXPECT_TRUE(std::filesystem::is_directory(p().ProgramFolder() / "Setdata"));
+  // The specification dialog named the controllers as the main screen does.
+  EXPECT_EQ(p().DevNames[31].Name, "Channel number31");
+  EXPECT_EQ(p().Form<MainDisp>().cmbName.List(0), "Channel number0");
+}
+
+TEST_F(StartupTest, StartKeepsTheConditionsShownAndTheyTakeEffectAtOnce) {
+  std::ofstream(p().DataFile("QD4INIT.DAT"), std::ios::binary) << EncodeCommCond({1, 0, 0, 0});
+  Script([](forms::Form& form) {
+    auto* start = dynamic_cast<Opuning*>(&form);
+    if (!start) return;
+    start->cmbDev.SetListIndex(9);
+    start->cmbSpeed.SetListIndex(1);
+    start->optRead(1).SetValue(true);
+    start->txtPort.SetText("/dev/ttyUSB3");
+  });
+  p().FileLoaded = -1;
+  QD470::Main(p());
+  EXPECT_EQ(p().FileLoaded, 0);
+  EXPECT_EQ(p().CommCond.DevCount, 10);
+  EXPECT_EQ(p().CommPort, "/dev/ttyUSB3");
+  EXPECT_EQ(ReadText(p().DataFile("QD4INIT.DAT")), EncodeCommCond({10, 0, 1, 1}));
+  EXPECT_EQ(ReadText(p().DataFile("QD4PORT.DAT")), "/dev/ttyUSB3\n");
+  EXPECT_EQ(p().SetLoadMask, -1);  // settings not read at start
+  EXPECT_EQ(p().Form<MainDisp>().cmbName.ListCount(), 10);
+  EXPECT_FALSE(p().Forms().IsLoaded<SubDisp_SSet>());  // loaded again for ten controllers
+}
+
+TEST_F(StartupTest, ATypeFileErrorDefaultsTheConditionsInMemoryOnly) {
+  const std::string saved = EncodeCommCond({6, 1, 2, 0});
+  std::ofstream(p().DataFile("QD4INIT.DAT"), std::ios::binary) << saved;
+  std::filesystem::create_directory(p().DataFile("QD4TYPE.DAT"));  // exists, cannot be read
+  p().Forms().SetModalScript([this](forms::Form& form) {
+    if (dynamic_cast<Opuning*>(&form)) {
+      EXPECT_EQ(p().CommCond.DevCount, 1);
+      p().Forms().RequestClose(form);  // the operator closes the start-up window
+    }
+  });
+  QD470::Main(p());
+  EXPECT_EQ(msg().Texts(), std::vector<std::string>{p().LoadResString(467)});
+  EXPECT_EQ(ReadText(p().DataFile("QD4INIT.DAT")), saved);
+  EXPECT_EQ(p().EndReq, -1);
+  EXPECT_FALSE(p().Form<MainDisp>().Visible());
+}
+
+}  // namespace
+}  // namespace qd470
