@@ -1,4 +1,6 @@
 // The registration of every form of the program with the program object.
+#include "link/subdisp_copy.h"
+#include "link/subdisp_trs.h"
 #include "monitor/main_disp.h"
 #include "program/program.h"
 #include "settings/subdisp_set.h"
@@ -10,6 +12,8 @@ void Program::RegisterForms() {
   forms_.Register<MainDisp>([this] { return std::make_unique<MainDisp>(*this); });
   forms_.Register<SubDisp_SSet>([this] { return std::make_unique<SubDisp_SSet>(*this); });
   forms_.Register<SubDisp_Set>([this] { return std::make_unique<SubDisp_Set>(*this); });
+  forms_.Register<SubDisp_TRS>([this] { return std::make_unique<SubDisp_TRS>(*this); });
+  forms_.Register<SubDisp_Copy>([this] { return std::make_unique<SubDisp_Copy>(*this); });
 }
 
 }  // namespace qd470
