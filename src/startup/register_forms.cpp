@@ -2,6 +2,7 @@
 #include "link/subdisp_copy.h"
 #include "link/subdisp_trs.h"
 #include "monitor/main_disp.h"
+#include "monitor/prnselect.h"
 #include "program/program.h"
 #include "settings/subdisp_file.h"
 #include "settings/subdisp_loadsave.h"
@@ -18,6 +19,7 @@ void Program::RegisterForms() {
   forms_.Register<SubDisp_Copy>([this] { return std::make_unique<SubDisp_Copy>(*this); });
   forms_.Register<SubDisp_File>([this] { return std::make_unique<SubDisp_File>(*this); });
   forms_.Register<SubDisp_LoadSave>([this] { return std::make_unique<SubDisp_LoadSave>(*this); });
+  forms_.Register<prnselect>([this] { return std::make_unique<prnselect>(*this); });
   forms_.Register<SubDisp_AllLoadSave>(
       [this] { return std::make_unique<SubDisp_AllLoadSave>(*this); });
 }
