@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <type_traits>
 #include <vector>
 
 #include "model/file_io.h"
@@ -15,25 +16,44 @@ namespace {
 // Values of one controller's groups: the BLK places without a value are left out.
 constexpr int kValuesPerDevice = kPtnPlaces + kBlkValuePlaces + kOtrPlaces;  // without FIX
 
+// The stored cells of one group's places that hold a value: the cell of controller 0 and the
+// distance to the same cell of the next controller.
+template <class Cell>
+struct DeviceCells {
+  Cell* first;
+  std::ptrdiff_t stride;
+};
+
+template <class State>
+auto CellsOf(State& state, SettingGroup group) {
+  std::vector<DeviceCells<std::remove_reference_t<decltype(*ResolveStorage(state, 0, {}))>>> cells;
+  for (const GroupPlace& place : GroupPlaces(group)) {
+    auto* first = ResolveStorage(state, 0, place.ref);
+    if (first) cells.push_back({first, ResolveStorage(state, 1, place.ref) - first});
+  }
+  return cells;
+}
+
 // Calls visit(stored value) for every value of the layout, in file order.
 template <class State, class Visit>
 void ForEachValue(State& state, const SettingFileLayout& layout, Visit&& visit) {
-  auto group = [&](SettingGroup g, int dev) {
-    for (const GroupPlace& place : GroupPlaces(g)) {
-      if (auto* value = ResolveStorage(state, dev, place.ref)) visit(*value);
+  auto group = [&](SettingGroup g, int first_dev, int end_dev) {
+    const auto cells = CellsOf(state, g);
+    for (int dev = first_dev; dev < end_dev; ++dev) {
+      for (const auto& cell : cells) visit(cell.first[dev * cell.stride]);
     }
   };
   if (!layout.all_controllers) {
     for (SettingGroup g :
          {SettingGroup::PTN, SettingGroup::BLK, SettingGroup::OTR, SettingGroup::FIX}) {
-      group(g, layout.dev);
+      group(g, layout.dev, layout.dev + 1);
     }
     return;
   }
   for (SettingGroup g : {SettingGroup::PTN, SettingGroup::BLK, SettingGroup::OTR}) {
-    for (int dev = 0; dev < kMaxDevices; ++dev) group(g, dev);
+    group(g, 0, kMaxDevices);
   }
-  for (int dev = 0; dev < layout.fix_devices; ++dev) group(SettingGroup::FIX, dev);
+  group(SettingGroup::FIX, 0, layout.fix_devices);
 }
 
 bool EndsField(char c) { return c == ' ' || c == ',' || c == '\r' || c == '\n'; }
@@ -79,15 +99,17 @@ class ValueStream {
 
   // The next character without taking it; kEnd at the end of the text or after a read error.
   int Peek() {
-    if (pos_ == buffer_.size()) {
-      pos_ = 0;
-      if (failed_ || file_.Read(buffer_, kChunk)) {
-        failed_ = true;
-        buffer_.clear();
-      }
-      if (buffer_.empty()) return kEnd;
+    if (pos_ == end_ && !Refill()) return kEnd;
+    return static_cast<unsigned char>(*pos_);
+  }
+  bool Refill() {
+    if (failed_ || file_.Read(buffer_, kChunk)) {
+      failed_ = true;
+      buffer_.clear();
     }
-    return static_cast<unsigned char>(buffer_[pos_]);
+    pos_ = buffer_.data();
+    end_ = pos_ + buffer_.size();
+    return pos_ != end_;
   }
   void SkipBlanks() {
     for (int c = Peek(); c != kEnd && IsBlank(static_cast<char>(c)); c = Peek()) ++pos_;
@@ -95,7 +117,8 @@ class ValueStream {
 
   RegularFileReader& file_;
   std::string buffer_;
-  std::size_t pos_ = 0;
+  const char* pos_ = nullptr;
+  const char* end_ = nullptr;
   bool failed_ = false;
   bool after_value_ = false;
 };
@@ -116,15 +139,14 @@ SettingFileLayout AllControllersFile(int16_t dev_count) {
 }
 
 std::string FormatSettingFile(const ProgramState& state, const SettingFileLayout& layout) {
-  std::string text;
-  text.reserve(static_cast<std::size_t>(layout.ValueCount()) * 8);
-  ForEachValue(state, layout, [&text](int16_t value) {
-    char digits[8];
-    if (value >= 0) text += ' ';
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
-    text.append(digits, end);
-    text += ' ';
+  constexpr std::size_t kWidest = 8;  // "-32768" and two blanks
+  std::string text(static_cast<std::size_t>(layout.ValueCount()) * kWidest, ' ');
+  char* out = text.data();
+  ForEachValue(state, layout, [&out](int16_t value) {
+    if (value >= 0) ++out;  // the sign place of a positive value is its blank
+    out = std::to_chars(out, out + kWidest, value).ptr + 1;
   });
+  text.resize(static_cast<std::size_t>(out - text.data()));
   return text;
 }
 
