@@ -29,14 +29,14 @@ bool IsPattern(int i) { return i >= 0 && i < kPatterns; }
 
 // Geometry in twips.
 constexpr int kMargin = 180;
-constexpr int kFormW = 9000;
+constexpr int kFormW = 10800;
 constexpr int kInnerW = kFormW - 2 * kMargin;
-constexpr int kHelpH = 2460;
+constexpr int kHelpH = 2940;
 constexpr int kButtonH = 420;
 constexpr int kChoiceTop = kMargin + kHelpH + 150;
 constexpr int kFrameTop = kChoiceTop + kButtonH + 150;
 constexpr int kFrameH = 2400;
-constexpr int kColumnW = 4050;
+constexpr int kColumnW = 4950;
 constexpr int kRowH = 420;
 
 }  // namespace
@@ -55,10 +55,11 @@ SubDisp_File::SubDisp_File(Program& program)
   txtFilemsg.Move(kMargin, kMargin, kInnerW, kHelpH);
   txtFilemsg.MultiLine = true;
   txtFilemsg.Locked = true;
-  const int choice_w = (kInnerW - 2 * 120) / 3;
+  const int cancel_w = 1500;
+  const int choice_w = (kInnerW - cancel_w - 2 * 120) / 2;
   cmdFileall.Move(kMargin, kChoiceTop, choice_w, kButtonH);
   cmdFilesel.Move(kMargin + choice_w + 120, kChoiceTop, choice_w, kButtonH);
-  cmdFileCan.Move(kMargin + 2 * (choice_w + 120), kChoiceTop, choice_w, kButtonH);
+  cmdFileCan.Move(kInnerW + kMargin - cancel_w, kChoiceTop, cancel_w, kButtonH);
   cmdFileCan.Cancel = true;
   for (forms::Frame* frame : {&frmFileall, &frmFilesel}) {
     frame->Move(kMargin, kFrameTop, kInnerW, kFrameH);
