@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <type_traits>
 #include <vector>
 
 #include "model/file_io.h"
@@ -16,31 +15,15 @@ namespace {
 // Values of one controller's groups: the BLK places without a value are left out.
 constexpr int kValuesPerDevice = kPtnPlaces + kBlkValuePlaces + kOtrPlaces;  // without FIX
 
-// The stored cells of one group's places that hold a value: the cell of controller 0 and the
-// distance to the same cell of the next controller.
-template <class Cell>
-struct DeviceCells {
-  Cell* first;
-  std::ptrdiff_t stride;
-};
-
-template <class State>
-auto CellsOf(State& state, SettingGroup group) {
-  std::vector<DeviceCells<std::remove_reference_t<decltype(*ResolveStorage(state, 0, {}))>>> cells;
-  for (const GroupPlace& place : GroupPlaces(group)) {
-    auto* first = ResolveStorage(state, 0, place.ref);
-    if (first) cells.push_back({first, ResolveStorage(state, 1, place.ref) - first});
-  }
-  return cells;
-}
-
 // Calls visit(stored value) for every value of the layout, in file order.
 template <class State, class Visit>
 void ForEachValue(State& state, const SettingFileLayout& layout, Visit&& visit) {
   auto group = [&](SettingGroup g, int first_dev, int end_dev) {
-    const auto cells = CellsOf(state, g);
+    const std::span<const GroupPlace> places = GroupPlaces(g);
     for (int dev = first_dev; dev < end_dev; ++dev) {
-      for (const auto& cell : cells) visit(cell.first[dev * cell.stride]);
+      for (const GroupPlace& place : places) {
+        if (auto* cell = ResolveStorage(state, dev, place.ref)) visit(*cell);
+      }
     }
   };
   if (!layout.all_controllers) {

@@ -134,15 +134,6 @@ TEST_F(SettingsMenuTest, PrinterChoiceSetsTheCurrentPrinterOrKeepsItOnCancel) {
   EXPECT_EQ(p().PrnIndex, -2);
 }
 
-TEST_F(SettingsMenuTest, WindowSizeMenus) {
-  s().mnuMax.RaiseClick();
-  EXPECT_EQ(s().State, forms::WindowState::kMaximized);
-  s().mnuMin.RaiseClick();
-  EXPECT_EQ(s().State, forms::WindowState::kMinimized);
-  s().mnunom.RaiseClick();
-  EXPECT_EQ(s().State, forms::WindowState::kNormal);
-}
-
 TEST_F(SettingsMenuTest, EndingTheScreenKeepsEverySetting) {
   p().PtnData[0][1][3][2] = 777;
   const int16_t set_ch = p().SetCh;

@@ -140,18 +140,5 @@ TEST_F(InMemoryCopyTest, NothingChosenIsRefusedAndCopiesNothing) {
   EXPECT_EQ(SettingTables(p()), before);
 }
 
-TEST_F(InMemoryCopyTest, LoadSetsTextsAndPatternLists) {
-  EXPECT_EQ(f().Caption, "Unit-to-unit Setting value copy");
-  EXPECT_EQ(f().txtFilemsg.Text(), p().LoadResString(363));
-  EXPECT_EQ(f().cmbPtn(1).ListCount(), 10);
-  EXPECT_EQ(f().cmbPtn(0).List(0), "Pattern 0");
-  const char* labels[] = {"The copy origin", "The end of the copy", "Channel",
-                          "Channel",         "The copy origin",     "Channel",
-                          "Channel",         "The end of the copy", "Pattern No",
-                          "Pattern No"};
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(f().lblFileall(i).Caption, labels[i]);
-  EXPECT_FALSE(f().frmFileall.Visible || f().frmFilesel.Visible);
-}
-
 }  // namespace
 }  // namespace qd470
