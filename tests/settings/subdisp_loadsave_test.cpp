@@ -107,13 +107,16 @@ TEST_F(SettingFileDialogTest, RefusedLoadsChangeNothingAtAll) {
   std::ofstream(Setdata("one.dat")) << FormatSettingFile(p(), OneControllerFile(0));
   std::ofstream(Setdata("fix2.dat")) << FormatSettingFile(p(), AllControllersFile(2));
   std::ofstream(Setdata("short.dat")) << " 1  2  3 ";
+  std::ofstream(Setdata("word.dat")) << " 1 x" << FormatSettingFile(p(), OneControllerFile(0));
+  std::ofstream(Setdata("big.dat")) << " 40000 " << FormatSettingFile(p(), OneControllerFile(0));
   struct Row {
     bool all_dialog;
     const char* file;
     int message;
   };
   const Row rows[] = {{false, "fix2.dat", 401}, {true, "one.dat", 401},   {false, "short.dat", 402},
-                      {true, "fix2.dat", 402},  {false, "none.dat", 402}, {true, "none.dat", 402}};
+                      {true, "fix2.dat", 402},  {false, "none.dat", 402}, {true, "none.dat", 402},
+                      {false, "word.dat", 402}, {false, "big.dat", 402}};
   testing::FillDistinctSettings(p(), 4321);
   for (const Row& row : rows) {
     MarkScreen();
