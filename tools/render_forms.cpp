@@ -10,11 +10,13 @@
 
 #include "editing/subdisp_tenkey.h"
 #include "monitor/main_disp.h"
+#include "program/program.h"
 #include "qt/qt_backend.h"
 #include "qt/qt_program.h"
+#include "settings/subdisp_file.h"
+#include "settings/subdisp_loadsave.h"
 #include "settings/subdisp_set.h"
 #include "settings/subdisp_sset.h"
-#include "program/program.h"
 #include "support/fake_services.h"
 #include "startup/qd470_module.h"
 #include "support/operator.h"
@@ -71,8 +73,8 @@ std::vector<forms::TabControl*> TabControlsOf(const forms::Form& form) {
   return tabs;
 }
 
-bool RenderForm(qt::QtBackend& backend, forms::FormHost& host, forms::Form& form,
-                const QDir& dir, const std::string& name, const std::string& suffix) {
+bool RenderForm(qt::QtBackend& backend, forms::FormHost& host, forms::Form& form, const QDir& dir,
+                const std::string& name, const std::string& suffix) {
   std::vector<forms::TabControl*> tabs = TabControlsOf(form);
   if (tabs.empty()) return Save(backend.Render(form), dir, name + suffix);
   return RenderTabs(backend, host, form, tabs, dir, name, suffix);
@@ -141,6 +143,30 @@ bool RenderMainSamples(qt::QtBackend& backend, Program& program, const QDir& dir
   return RenderForm(backend, host, screen, dir, screen.Name() + "_samples", suffix);
 }
 
+// The dialogs of the settings screen's menus as the menus open them, and the two frames of the
+// in-memory copy dialog.
+bool RenderMenuDialogs(qt::QtBackend& backend, Program& program, const QDir& dir,
+                       const std::string& suffix) {
+  forms::FormHost& host = program.Forms();
+  host.SetObserver(nullptr);
+  SubDisp_Set& screen = program.Form<SubDisp_Set>();
+  screen.cmbName.SetListIndex(1);
+  screen.cmbSelptn.SetListIndex(4);
+  screen.mnuYunit_Click();
+  screen.mnuSvCopy_Click();
+  SubDisp_File& copy = program.Form<SubDisp_File>();
+  host.SetObserver(&backend);
+  bool ok = Save(backend.Render(program.Form<SubDisp_LoadSave>()), dir,
+                 "SubDisp_LoadSave_filled" + suffix);
+  copy.cmdFileall_Click();
+  ok &= Save(backend.Render(copy), dir, "SubDisp_File_frmFileall" + suffix);
+  copy.cmdFileallrun_Click(1);
+  copy.cmdFilesel_Click();
+  ok &= Save(backend.Render(copy), dir, "SubDisp_File_frmFilesel" + suffix);
+  host.SetObserver(nullptr);
+  return ok;
+}
+
 bool RenderAll(Language language, const QDir& dir) {
   QTemporaryDir folder;
   if (!folder.isValid()) return false;
@@ -156,6 +182,7 @@ bool RenderAll(Language language, const QDir& dir) {
   }
   ok &= RenderSettingsSamples(backend, program, dir, suffix);
   ok &= RenderMainSamples(backend, program, dir, suffix);
+  ok &= RenderMenuDialogs(backend, program, dir, suffix);
   return ok;
 }
 

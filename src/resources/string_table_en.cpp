@@ -321,6 +321,8 @@ constexpr StringEntry kEnglishTable[] = {
      "values on the QD-470(QDM) setting screen will not be initialized."},
     {440, "The program folder cannot be created:"},
     {441, "The program folder cannot be written:"},
+    {448, "SEND"},
+    {449, "RECEIVE"},
     {458, "Communication conditions"},
     {459, "Number of controllers"},
     {460, "Port"},

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "settings/edit_selectors.h"
-#include "settings/subdisp_set_link.h"
 #include "program/program.h"
+#include "settings/subdisp_set_link.h"
 
 namespace qd470 {
 
@@ -125,6 +125,8 @@ SubDisp_Set::SubDisp_Set(Program& program)
       lblFOlhb(Add<Label>("lblFOlhb", -1, &frmFixOut)),
       lblFOllb(Add<Label>("lblFOllb", -1, &frmFixOut)),
       lblFOrat(Add<Label>("lblFOrat", -1, &frmFixOut)),
+      dlgFile(program.Svc().file_dialog),
+      dlgPrint(program.Svc().file_dialog),
       p_(program) {
   mnuLine0.Caption = "-";
   mnuLine1.Caption = "-";
@@ -138,6 +140,7 @@ SubDisp_Set::SubDisp_Set(Program& program)
   for (const char* text : {"xxxx", "xxx.x", "xx.xx", "x.xxx"}) cmbDp.AddItem(text);
   ReadAllSettings = [this](int16_t& dev) { QD470::SetAllRecv(p_, dev); };
   WireHandlers();
+  WireMenus();
 }
 
 void SubDisp_Set::WireHandlers() {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "forms/common_dialog.h"
 #include "forms/form.h"
 #include "settings/settings_layout.h"
 
@@ -149,6 +150,23 @@ class SubDisp_Set : public forms::Form {
   // all of them): edits the label's setting on the numeric pad. index: the member of a label
   // array, -1 for a single label.
   void ValueLabel_DblClick(std::string_view label, int16_t index);
+  // ---- Menu handlers (editing/subdisp_set_menus.cpp).
+  void mnuCom_Click();
+  void mnuDevCopy_Click();
+  void mnuSvCopy_Click();
+  void mnuYunit_Click();
+  void mnuAllyunit_Click();
+  void mnuSSet_Click();
+  void mnuPrint_Click();
+  void mnupsel_Click();
+  void mnunom_Click();
+  void mnuMin_Click();
+  void mnuMax_Click();
+  void mnuEnd_Click();
+
+  // The common dialogs of the layout; no handler of this screen uses them.
+  forms::CommonDialog dlgFile;
+  forms::CommonDialog dlgPrint;
 
   // Shows or hides the items of alarm 3 or 4 (alarm = 3 or 4) on all tabs.
   void ShowAlarmItems(int alarm, bool shown);
@@ -168,6 +186,9 @@ class SubDisp_Set : public forms::Form {
   setlayout::RowCursor BuildAlarmRows();
   void BuildFixedTab();
   void WireHandlers();
+  void WireMenus();
+  // Fills a dialog's controller list with the connected controllers and selects the one shown.
+  void FillControllerList(forms::ComboBox& list);
 
   // Form_Load steps.
   void LoadCaptionLabels();

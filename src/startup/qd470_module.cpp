@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <string>
 
+#include "link/subdisp_trs.h"
 #include "model/file_names.h"
 #include "monitor/main_disp.h"
 #include "program/program.h"
 #include "settings/default_settings.h"
+#include "settings/subdisp_file.h"
 #include "settings/subdisp_set.h"
 #include "settings/subdisp_sset.h"
 #include "startup/comm_files.h"
@@ -67,7 +69,11 @@ void Main(Program& p) {
     if (p.Form<SubDisp_SSet>().TypeLoad()) RecoverStartupError(p);
   });
   Datainitial(p);
-  RunStep(p, [&p] { p.Form<SubDisp_Set>(); });
+  RunStep(p, [&p] {
+    p.Form<SubDisp_TRS>();
+    p.Form<SubDisp_File>();
+    p.Form<SubDisp_Set>();
+  });
   if (WaitForStart(p)) StartMonitoring(p);
 }
 

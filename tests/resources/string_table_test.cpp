@@ -177,10 +177,10 @@ constexpr int kFixedTextNumbers[] = {
 
 // Messages whose wording is this program's own: link not opened (10, 11), write refused while
 // sending patterns (65, 66), exit question and its title (71, 72), program folder not created or
-// not writable (440, 441), start-up window (458 to 463, 466), no permission for the port (464),
-// password (465), defaults written (467).
-constexpr int kOwnTextNumbers[] = {10,  11,  65,  66,  71,  72,  440, 441, 458, 459,
-                                   460, 461, 462, 463, 464, 465, 466, 467};
+// not writable (440, 441), transfer buttons (448, 449), start-up window (458 to 463, 466), no
+// permission for the port (464), password (465), defaults written (467).
+constexpr int kOwnTextNumbers[] = {10,  11,  65,  66,  71,  72,  440, 441, 448, 449,
+                                   458, 459, 460, 461, 462, 463, 464, 465, 466, 467};
 
 TEST(StringTableCoverage, EveryFixedNumberHasBothTexts) {
   for (int number : kFixedTextNumbers) {
@@ -200,6 +200,24 @@ TEST(StringTableCoverage, OwnMessagesHaveBothTexts) {
 
 TEST(StringTableCoverage, TableHoldsNothingElse) {
   EXPECT_EQ(EnglishStringTable().size(), std::size(kFixedTextNumbers) + std::size(kOwnTextNumbers));
+}
+
+}  // namespace
+}  // namespace qd470
+
+namespace qd470 {
+namespace {
+
+TEST(MenuTitle, DropsTheAccessKey) {
+  struct Row {
+    const char* caption;
+    const char* title;
+  };
+  for (const Row& row : {Row{"Printer Selection(&S)", "Printer Selection"},
+                         Row{"設定値の送信／受信(&G)", "設定値の送信／受信"},
+                         Row{"&File", "File"}, Row{"(&X)", ""}, Row{"Plain", "Plain"}}) {
+    EXPECT_EQ(MenuTitle(row.caption), row.title) << row.caption;
+  }
 }
 
 }  // namespace
