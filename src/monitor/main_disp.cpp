@@ -8,6 +8,7 @@
 #include <limits>
 #include <string>
 
+#include "editing/subdisp_tenkey.h"
 #include "monitor/subdisp_pass.h"
 #include "program/program.h"
 #include "program/zero_clip.h"
@@ -17,6 +18,7 @@ namespace qd470 {
 namespace {
 
 constexpr int16_t kPatternItem = 95;
+constexpr int kPatternHint = 396;  // " 0 to 9 "
 constexpr int16_t kManualDecimals = 1;  // manual MV in 0.1 %
 
 // The number a pattern label shows; 0 when it holds none or 10 and more.
@@ -106,17 +108,17 @@ void MainDisp::cmbName_Click() {
   PtnManDisp();
 }
 
-void MainDisp::lblAM32ptn_DblClick(int index) { OpenPatternPad(index); }
+void MainDisp::lblAM32ptn_DblClick(int index) { OpenPatternPad(index, lblAM32ptn(index)); }
 
-void MainDisp::lblAMrptn_DblClick(int index) { OpenPatternPad(PageChannel(index)); }
+void MainDisp::lblAMrptn_DblClick(int index) {
+  OpenPatternPad(PageChannel(index), lblAMrptn(index));
+}
 
-void MainDisp::lblSelptn_DblClick() { OpenPatternPad(SelChannel()); }
+void MainDisp::lblSelptn_DblClick() { OpenPatternPad(SelChannel(), lblSelptn); }
 
-void MainDisp::OpenPatternPad(int ch) {
-  p_.SetCh = static_cast<int16_t>(ch);
-  p_.EditItem = kPatternItem;
-  // PAD: the numeric pad's opener for setting 95 (limits, lblNow, lblLimit, shown modeless) is
-  // called here.
+void MainDisp::OpenPatternPad(int ch, const forms::Control& near) {
+  OpenPadFromMainScreen(p_, static_cast<int16_t>(ch), kPatternItem,
+                        std::to_string(p_.PtnNoTbl()[ch]), kPatternHint, &near);
 }
 
 void MainDisp::updAMman_Change(int index) { ManualChange(PageChannel(index), updAMman(index)); }

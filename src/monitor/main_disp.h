@@ -93,7 +93,7 @@ class MainDisp : public forms::Form {
   template <class Channel>
   void OnCommand(forms::CommandButton& button, Command command, Channel channel);
   // The numeric pad for setting 95 of controller `ch`.
-  void OpenPatternPad(int ch);
+  void OpenPatternPad(int ch, const forms::Control& near);
   // Shows controller ch's manual MV on the label and up-down without queueing a write.
   void ShowManual(int ch, forms::Label& label, forms::UpDown& updown);
   void ManualChange(int ch, forms::UpDown& updown);

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "editing/subdisp_tenkey.h"
 #include "monitor/subdisp_pass.h"
 #include "settings/default_settings.h"
 #include "settings/subdisp_set.h"
@@ -96,6 +97,17 @@ TEST_F(MainDispTest, PatternLabelsPickTheControllerForSetting95) {
   EXPECT_EQ(p().SetCh, 2);
   EXPECT_EQ(p().EditItem, 95);
   EXPECT_EQ(p().SendReq, 0);
+
+  // The pad opened on controller 13's pattern number (the first opener) and kept it: a typed
+  // pattern is stored and queued for that controller.
+  SubDisp_Tenkey& pad = p().Form<SubDisp_Tenkey>();
+  EXPECT_TRUE(pad.Visible());
+  EXPECT_EQ(pad.lblLimit.Caption, p().LoadResString(396));
+  pad.Ten_key(6).RaiseClick();
+  pad.cmdOK.RaiseClick();
+  EXPECT_EQ(p().SendReq, 1);
+  EXPECT_EQ(p().Pending.EditItem, 95);
+  EXPECT_EQ(p().Pending.SendVal, 6);
 }
 
 TEST_F(MainDispTest, ManualMvIsWrittenOnlyInManualModeAndWithinItsLimits) {
