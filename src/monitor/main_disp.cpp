@@ -10,7 +10,10 @@ MainDisp::MainDisp(Program& program)
     : forms::Form("MainDisp"),
       lblTitle(Add<forms::Label>("lblTitle")),
       mnuSetDisp(AddMenu("mnuSetDisp")),
+      tmrComm(Add<forms::Timer>("tmrComm")),
       p_(program) {
+  tmrComm.Interval = 10;
+  tmrComm.OnTimer = [this] { tmrComm_Timer(); };
   Width = 12000;
   Height = 7500;
   Resizable = true;

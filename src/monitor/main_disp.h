@@ -1,6 +1,8 @@
 // The main screen `MainDisp`, as far as the settings side needs it.
 #pragma once
 
+#include <cstdint>
+
 #include "forms/form.h"
 
 namespace qd470 {
@@ -15,6 +17,14 @@ class MainDisp : public forms::Form {
 
   forms::Label& lblTitle;
   forms::MenuItem& mnuSetDisp;
+  forms::Timer& tmrComm;  // the communication tick, every 10 ms
+
+  // The device link (defined in src/link/).
+  void tmrComm_Timer();
+  void CRTAllMon();
+  void SetTRsend(int16_t dev);
+  // False when the job was cancelled or the program is ending before the last place.
+  bool SetTRecive(int16_t dev);
 
   // Opens the settings screen on controller 0, pattern 0.
   void mnuSetDisp_Click();

@@ -323,6 +323,8 @@ constexpr StringEntry kEnglishTable[] = {
     {449, "SEND"},
     {450, "RECEIVE"},
     {451, "Unit-to-unit setting value copy via communication"},
+    {452, "Reading the setting values"},
+    {453, "Reading all setting values from the controller. Please wait."},
     {467, "The communication conditions were set to the default values."},
     {468, "The operation is invalid, or the setting is out of the range."},
     {469, "Is the setting mode now?"},

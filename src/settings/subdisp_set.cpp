@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "settings/subdisp_set_link.h"
+#include "link/qd470_link.h"
 #include "program/program.h"
 
 namespace qd470 {

@@ -1,6 +1,7 @@
 // The registration of every form of the program with the program object.
 #include "link/subdisp_copy.h"
 #include "link/subdisp_trs.h"
+#include "link/wait_disp.h"
 #include "monitor/main_disp.h"
 #include "program/program.h"
 #include "settings/subdisp_set.h"
@@ -14,6 +15,7 @@ void Program::RegisterForms() {
   forms_.Register<SubDisp_Set>([this] { return std::make_unique<SubDisp_Set>(*this); });
   forms_.Register<SubDisp_TRS>([this] { return std::make_unique<SubDisp_TRS>(*this); });
   forms_.Register<SubDisp_Copy>([this] { return std::make_unique<SubDisp_Copy>(*this); });
+  forms_.Register<WaitDisp>([this] { return std::make_unique<WaitDisp>(*this); });
 }
 
 }  // namespace qd470
