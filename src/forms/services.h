@@ -35,7 +35,8 @@ struct FileDialogRequest {
 class FileDialogService {
  public:
   virtual ~FileDialogService() = default;
-  // The chosen path, or nothing when the operator cancelled.
+  // The chosen path, or nothing when the operator cancelled. A save dialog asks no question of
+  // its own about an existing file.
   virtual std::optional<std::string> Ask(const FileDialogRequest& request) = 0;
 };
 

@@ -1,11 +1,11 @@
 // The communication tick: one poll step, the pending one-item write, or a whole transfer job.
-#include "link/copy_job.h"
 #include "link/qd470_link.h"
 #include "link/subdisp_copy.h"
 #include "link/subdisp_trs.h"
 #include "monitor/main_disp.h"
 #include "program/program.h"
 #include "program/zero_clip.h"
+#include "settings/subdisp_file.h"
 #include "settings/subdisp_set.h"
 
 namespace qd470 {
@@ -38,7 +38,8 @@ void CopyJob(Program& p, MainDisp& main) {
   const int16_t b = Chosen(dialog.cmbName(1));
   StartProgress(p, dialog.ProgressBar1, 0);
   if (!main.SetTRecive(a)) return;
-  QD470::CopyJobRoutines(p, a, b);
+  // FilecopyallOTR, FilecopyallPRG for every pattern onto itself, FilecopyallBLK.
+  p.Form<SubDisp_File>().CopyWholeController(a, b);
   p.Form<SubDisp_Set>().SetDispUpDate();
   StartProgress(p, dialog.ProgressBar1, kAllPlaces);
   main.SetTRsend(b);

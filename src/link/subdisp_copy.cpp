@@ -7,7 +7,7 @@ namespace qd470 {
 
 namespace {
 
-constexpr int kTitle = 451;  // "Unit-to-unit setting value copy via communication"
+constexpr int kMenu = 110;  // the settings screen's menu that opens the dialog gives its title
 constexpr int kSource = 356;
 constexpr int kChannel = 357;
 constexpr int kTarget = 358;
@@ -43,7 +43,7 @@ SubDisp_Copy::SubDisp_Copy(Program& program)
 }
 
 void SubDisp_Copy::Form_Load() {
-  Caption = p_.LoadResString(kTitle);
+  Caption = MenuTitle(p_.LoadResString(kMenu));
   const int captions[] = {kSource, kChannel, kTarget, kChannel};
   for (int i = 0; i < 4; ++i) lblFileall(i).Caption = p_.LoadResString(captions[i]);
   cmdStart.Caption = p_.LoadResString(kStart);

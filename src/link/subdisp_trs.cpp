@@ -8,9 +8,9 @@ namespace qd470 {
 
 namespace {
 
-constexpr int kTitle = 448;    // "Sending and receiving of the setting value"
-constexpr int kSend = 449;     // "SEND"
-constexpr int kReceive = 450;  // "RECEIVE"
+constexpr int kMenu = 109;  // the settings screen's menu that opens the dialog gives its title
+constexpr int kSend = 448;
+constexpr int kReceive = 449;
 constexpr int kChannel = 357;
 constexpr int kCancel = 368;
 constexpr int kEnd = 361;
@@ -47,7 +47,7 @@ SubDisp_TRS::SubDisp_TRS(Program& program)
 }
 
 void SubDisp_TRS::Form_Load() {
-  Caption = p_.LoadResString(kTitle);
+  Caption = MenuTitle(p_.LoadResString(kMenu));
   lblName.Caption = p_.LoadResString(kChannel);
   cmdSend.Caption = p_.LoadResString(kSend);
   cmdRecv.Caption = p_.LoadResString(kReceive);

@@ -66,6 +66,8 @@ std::optional<std::string> QtFileDialog::Ask(const forms::FileDialogRequest& req
                      ToQString(request.initial_folder));
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // The program asks about replacing an existing file itself, in its own words.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
   QStringList filters = ToQtFilters(request.filter);
   if (!filters.isEmpty()) dialog.setNameFilters(filters);
   if (!request.default_extension.empty()) {

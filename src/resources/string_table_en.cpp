@@ -319,10 +319,8 @@ constexpr StringEntry kEnglishTable[] = {
     {433,
      "The specification settings of the QD-470 will not be registered,and the setting "
      "values on the QD-470(QDM) setting screen will not be initialized."},
-    {448, "Sending and receiving of the setting value"},
-    {449, "SEND"},
-    {450, "RECEIVE"},
-    {451, "Unit-to-unit setting value copy via communication"},
+    {448, "SEND"},
+    {449, "RECEIVE"},
     {452, "Reading the setting values"},
     {453, "Reading all setting values from the controller. Please wait."},
     {467, "The communication conditions were set to the default values."},

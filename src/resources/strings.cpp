@@ -17,6 +17,19 @@ std::string_view ResString(Language lang, int number) {
   return it->text;
 }
 
+std::string MenuTitle(std::string_view menu_caption) {
+  // A trailing "(&X)" goes as a whole; an "&" inside the text only marks the letter after it.
+  if (menu_caption.size() >= 4 && menu_caption.ends_with(')') &&
+      menu_caption.substr(menu_caption.size() - 4, 2) == "(&") {
+    menu_caption.remove_suffix(4);
+  }
+  std::string title;
+  for (char c : menu_caption) {
+    if (c != '&') title += c;
+  }
+  return title;
+}
+
 Language LanguageFromLocale(const char* lc_all, const char* lc_messages, const char* lang) {
   // The first variable that is set and not empty decides, as the C library's message catalogue
   // lookup does; a later one is not consulted even if it names Japanese.

@@ -2,6 +2,7 @@
 // and in Japanese, and the choice of the language from the locale.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace qd470 {
@@ -13,6 +14,10 @@ inline constexpr int kLastStringNumber = 581;
 
 // Text of string `number` in `lang`; empty for a number that has no text.
 std::string_view ResString(Language lang, int number);
+
+// The title of a dialog opened from a menu: the menu's text without its access key
+// ("Printer Selection(&S)" gives "Printer Selection").
+std::string MenuTitle(std::string_view menu_caption);
 
 // Japanese when LC_ALL, else LC_MESSAGES, else LANG (the first one that is set and non-empty)
 // begins with "ja"; English otherwise. Arguments may be null.

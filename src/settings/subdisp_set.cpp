@@ -124,6 +124,8 @@ SubDisp_Set::SubDisp_Set(Program& program)
       lblFOlhb(Add<Label>("lblFOlhb", -1, &frmFixOut)),
       lblFOllb(Add<Label>("lblFOllb", -1, &frmFixOut)),
       lblFOrat(Add<Label>("lblFOrat", -1, &frmFixOut)),
+      dlgFile(program.Svc().file_dialog),
+      dlgPrint(program.Svc().file_dialog),
       p_(program) {
   mnuLine0.Caption = "-";
   mnuLine1.Caption = "-";
@@ -137,6 +139,7 @@ SubDisp_Set::SubDisp_Set(Program& program)
   for (const char* text : {"xxxx", "xxx.x", "xx.xx", "x.xxx"}) cmbDp.AddItem(text);
   ReadAllSettings = [this](int16_t& dev) { QD470::SetAllRecv(p_, dev); };
   WireHandlers();
+  WireMenus();
 }
 
 void SubDisp_Set::WireHandlers() {

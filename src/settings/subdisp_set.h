@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "forms/common_dialog.h"
 #include "forms/form.h"
 #include "settings/settings_layout.h"
 
@@ -144,6 +145,24 @@ class SubDisp_Set : public forms::Form {
   void cmbName_Click();
   void cmbSelptn_Click();
 
+  // ---- Menu handlers (editing/subdisp_set_menus.cpp).
+  void mnuCom_Click();
+  void mnuDevCopy_Click();
+  void mnuSvCopy_Click();
+  void mnuYunit_Click();
+  void mnuAllyunit_Click();
+  void mnuSSet_Click();
+  void mnuPrint_Click();
+  void mnupsel_Click();
+  void mnunom_Click();
+  void mnuMin_Click();
+  void mnuMax_Click();
+  void mnuEnd_Click();
+
+  // The common dialogs of the layout; no handler of this screen uses them.
+  forms::CommonDialog dlgFile;
+  forms::CommonDialog dlgPrint;
+
   // Shows or hides the items of alarm 3 or 4 (alarm = 3 or 4) on all tabs.
   void ShowAlarmItems(int alarm, bool shown);
   // Whether the items of alarm 3 or 4 are shown for the stored alarm function f.
@@ -162,6 +181,9 @@ class SubDisp_Set : public forms::Form {
   setlayout::RowCursor BuildAlarmRows();
   void BuildFixedTab();
   void WireHandlers();
+  void WireMenus();
+  // Fills a dialog's controller list with the connected controllers and selects the one shown.
+  void FillControllerList(forms::ComboBox& list);
 
   // Form_Load steps.
   void LoadCaptionLabels();

@@ -3,12 +3,14 @@
 
 #include <filesystem>
 
+#include "link/subdisp_trs.h"
 #include "model/file_names.h"
 #include "monitor/main_disp.h"
+#include "program/program.h"
 #include "settings/default_settings.h"
+#include "settings/subdisp_file.h"
 #include "settings/subdisp_set.h"
 #include "settings/subdisp_sset.h"
-#include "program/program.h"
 
 namespace qd470::QD470 {
 
@@ -31,6 +33,8 @@ void Main(Program& p) {
   p.CommState = 0;
   if (p.Form<SubDisp_SSet>().TypeLoad()) RecoverStartupError(p);
   Datainitial(p);
+  p.Form<SubDisp_TRS>();
+  p.Form<SubDisp_File>();
   p.Form<SubDisp_Set>();
   p.Forms().Show(main_form);
 }

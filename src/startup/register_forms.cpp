@@ -3,7 +3,10 @@
 #include "link/subdisp_trs.h"
 #include "link/wait_disp.h"
 #include "monitor/main_disp.h"
+#include "monitor/prnselect.h"
 #include "program/program.h"
+#include "settings/subdisp_file.h"
+#include "settings/subdisp_loadsave.h"
 #include "settings/subdisp_set.h"
 #include "settings/subdisp_sset.h"
 
@@ -16,6 +19,11 @@ void Program::RegisterForms() {
   forms_.Register<SubDisp_TRS>([this] { return std::make_unique<SubDisp_TRS>(*this); });
   forms_.Register<SubDisp_Copy>([this] { return std::make_unique<SubDisp_Copy>(*this); });
   forms_.Register<WaitDisp>([this] { return std::make_unique<WaitDisp>(*this); });
+  forms_.Register<SubDisp_File>([this] { return std::make_unique<SubDisp_File>(*this); });
+  forms_.Register<SubDisp_LoadSave>([this] { return std::make_unique<SubDisp_LoadSave>(*this); });
+  forms_.Register<prnselect>([this] { return std::make_unique<prnselect>(*this); });
+  forms_.Register<SubDisp_AllLoadSave>(
+      [this] { return std::make_unique<SubDisp_AllLoadSave>(*this); });
 }
 
 }  // namespace qd470

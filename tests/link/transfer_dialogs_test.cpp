@@ -47,7 +47,7 @@ TEST_F(TransferDialogsTest, EndingTheTransferDialogReturnsToMonitoring) {
 TEST_F(TransferDialogsTest, CopyStartRequestsTheCopyJob) {
   SubDisp_Copy& dialog = p().Form<SubDisp_Copy>();
   EXPECT_EQ(dialog.ProgressBar1.Max, 3866);
-  EXPECT_EQ(dialog.Caption, p().LoadResString(451));
+  EXPECT_EQ(dialog.Caption, "Unit-to-unit setting value copy");
   dialog.cmdStart.RaiseClick();
   EXPECT_EQ(p().CommState, 7);
   EXPECT_EQ(p().SendReq, 5);

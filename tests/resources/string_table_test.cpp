@@ -177,7 +177,7 @@ constexpr int kFixedTextNumbers[] = {
 
 // Messages whose wording is this program's own: link not opened (10, 11), write refused while
 // sending patterns (65, 66), exit question and its title (71, 72), defaults written (467).
-constexpr int kOwnTextNumbers[] = {10, 11, 65, 66, 71, 72, 448, 449, 450, 451, 452, 453, 467};
+constexpr int kOwnTextNumbers[] = {10, 11, 65, 66, 71, 72, 448, 449, 452, 453, 467};
 
 TEST(StringTableCoverage, EveryFixedNumberHasBothTexts) {
   for (int number : kFixedTextNumbers) {
@@ -197,6 +197,24 @@ TEST(StringTableCoverage, OwnMessagesHaveBothTexts) {
 
 TEST(StringTableCoverage, TableHoldsNothingElse) {
   EXPECT_EQ(EnglishStringTable().size(), std::size(kFixedTextNumbers) + std::size(kOwnTextNumbers));
+}
+
+}  // namespace
+}  // namespace qd470
+
+namespace qd470 {
+namespace {
+
+TEST(MenuTitle, DropsTheAccessKey) {
+  struct Row {
+    const char* caption;
+    const char* title;
+  };
+  for (const Row& row : {Row{"Printer Selection(&S)", "Printer Selection"},
+                         Row{"設定値の送信／受信(&G)", "設定値の送信／受信"},
+                         Row{"&File", "File"}, Row{"(&X)", ""}, Row{"Plain", "Plain"}}) {
+    EXPECT_EQ(MenuTitle(row.caption), row.title) << row.caption;
+  }
 }
 
 }  // namespace
