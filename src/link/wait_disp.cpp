@@ -18,9 +18,9 @@ WaitDisp::WaitDisp(Program& program)
       ProgressBar1(Add<forms::ProgressBar>("ProgressBar1")),
       p_(program) {
   Width = 5400;
-  Height = 1500;
-  lblWait.Move(240, 240, 4920, 420);
-  ProgressBar1.Move(240, 840, 4920, 300);
+  Height = 1620;
+  lblWait.Move(240, 200, 4920, 640);  // two lines for the longer texts
+  ProgressBar1.Move(240, 960, 4920, 300);
   ProgressBar1.Max = kAllPlaces;
 }
 

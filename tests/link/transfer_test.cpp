@@ -112,6 +112,27 @@ TEST_F(TransferTest, CancelStopsATransferWithinOneTransaction) {
   }
 }
 
+TEST_F(TransferTest, ATickNeverStartsInsideAnother) {
+  size_t nested = 0;
+  pump().on_events = [&] {
+    const size_t before = sim().Log().size();
+    Tick();  // the 10 ms timer fires while the job lets events run
+    nested += sim().Log().size() - before;
+  };
+  RunJob(3, 2);
+  pump().on_events = nullptr;
+  EXPECT_EQ(nested, 0u);
+  EXPECT_EQ(sim().Log().size(), 1843u);
+}
+
+TEST_F(TransferTest, AJobWordLeftByAClosedDialogIsDropped) {
+  p().CommState = 1;
+  p().SendReq = 2;
+  Tick();
+  EXPECT_EQ(p().SendReq, 0);
+  EXPECT_EQ(sim().Log().size(), 1u);  // polled instead
+}
+
 TEST_F(TransferTest, ExitStopsATransferWithinOneTransaction) {
   pump().on_events = [&] { p().EndReq = -1; };
   RunJob(2, 0);
