@@ -59,8 +59,11 @@ void BM_PollCycle32(benchmark::State& state) {
     for (int i = 0; i < 32 * 11; ++i) main.tmrComm_Timer();
   });
 }
-BENCHMARK(BM_PollCycle32)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(BM_PollCycle32)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_SendAllOneController(benchmark::State& state) {
   Bench b;
@@ -73,8 +76,11 @@ void BM_SendAllOneController(benchmark::State& state) {
     main.tmrComm_Timer();
   });
 }
-BENCHMARK(BM_SendAllOneController)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(BM_SendAllOneController)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -26,10 +26,14 @@ bool IsLoss(int err) { return err == EIO || err == ENXIO || err == ENODEV || err
 
 speed_t SpeedOf(int baud) {
   switch (baud) {
-    case 19200: return B19200;
-    case 9600: return B9600;
-    case 4800: return B4800;
-    default: return B2400;
+    case 19200:
+      return B19200;
+    case 9600:
+      return B9600;
+    case 4800:
+      return B4800;
+    default:
+      return B2400;
   }
 }
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include <poll.h>
-#include <termios.h>
 #include <sys/types.h>
+#include <termios.h>
 
 #include <cstdint>
 #include <optional>

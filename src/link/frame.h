@@ -34,8 +34,8 @@ struct TrFrame {
   char Adr = ' ';     // 20h + device number
   char SubAdr = ' ';  // always a blank
   char Cmd = kCmdRead;
-  std::string Item;   // data item, 4 upper-case hex digits
-  std::string Data;   // 4 upper-case hex digits for "P" and "q", else empty
+  std::string Item;  // data item, 4 upper-case hex digits
+  std::string Data;  // 4 upper-case hex digits for "P" and "q", else empty
   int16_t Kind = kRecvNone;
   std::string Recv;
 };

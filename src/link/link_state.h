@@ -11,9 +11,9 @@ class ProgressBar;
 }
 
 struct LinkState {
-  int16_t poll_dev = 0;    // controller of the next poll step
-  int16_t poll_item = 0;   // index into the poll items of that controller
-  bool in_tick = false;    // a communication tick is running
+  int16_t poll_dev = 0;   // controller of the next poll step
+  int16_t poll_item = 0;  // index into the poll items of that controller
+  bool in_tick = false;   // a communication tick is running
   // Progress of the running transfer: the bar it moves (none when null) and the count it
   // started from (1933 for the sending half of a copy).
   forms::ProgressBar* progress = nullptr;

@@ -51,8 +51,7 @@ bool SendGroup(Program& p, int16_t dev, SettingGroup group) {
     if (place.ref.HasValue()) {
       if (group == SettingGroup::FIX && NeedsSettingMode(place.data_item)) SetModeChk(p, dev);
       const int16_t value = *ResolveStorage(p, dev, place.ref);
-      if (WriteItem(p, dev, place.data_item, value) == kRecvRefused &&
-          group == SettingGroup::PTN) {
+      if (WriteItem(p, dev, place.data_item, value) == kRecvRefused && group == SettingGroup::PTN) {
         // The job stops; the program goes on with every setting still in memory.
         p.SendReq = 0;
         p.MsgBox(p.LoadResString(kPatternRefused));

@@ -102,8 +102,8 @@ TEST(CommObj, OpenFailuresReportTheirErrorAndLeaveThePortClosed) {
 }
 
 TEST(CommObj, ALostLineGivesNoReplyAtOnceFromThenOn) {
-  for (auto call : {FaultyPosix::kWrite, FaultyPosix::kRead, FaultyPosix::kPoll,
-                    FaultyPosix::kPollHangUp}) {
+  for (auto call :
+       {FaultyPosix::kWrite, FaultyPosix::kRead, FaultyPosix::kPoll, FaultyPosix::kPollHangUp}) {
     SCOPED_TRACE(call);
     SimLine sim(1);
     FaultyPosix sys;
@@ -135,9 +135,12 @@ TEST(CommObj, RepliesOfTheLineAreClassified) {
     SimLine::Fault fault;
     RecvCode code;
   };
-  for (const Row& row : {Row{SimLine::Fault::kEsc, kRecvEscape}, {SimLine::Fault::kNak, kRecvRefused},
-                         {SimLine::Fault::kSilence, kRecvNone}, {SimLine::Fault::kBadBcc, kRecvOther},
-                         {SimLine::Fault::kGarbage, kRecvOther}, {SimLine::Fault::kCut, kRecvOther}}) {
+  for (const Row& row : {Row{SimLine::Fault::kEsc, kRecvEscape},
+                         {SimLine::Fault::kNak, kRecvRefused},
+                         {SimLine::Fault::kSilence, kRecvNone},
+                         {SimLine::Fault::kBadBcc, kRecvOther},
+                         {SimLine::Fault::kGarbage, kRecvOther},
+                         {SimLine::Fault::kCut, kRecvOther}}) {
     sim.QueueFault(row.fault);
     EXPECT_EQ(comm.Transact(read), row.code) << static_cast<int>(row.fault);
   }

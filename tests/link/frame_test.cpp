@@ -20,9 +20,9 @@ TEST(Frame, RequestsHaveEveryFieldAtItsPlace) {
     std::string body;  // address to the last data digit
   };
   const Row rows[] = {
-      {0, kCmdRead, 0x0080, std::nullopt, "   0080"},      // device 0: a blank address
-      {16, kCmdRead, 0x199D, std::nullopt, "0  199D"},      // devices 16 to 25 are digits
-      {31, kCmdWrite, 0x001D, -5, "? P001DFFFB"},           // negative: two's complement
+      {0, kCmdRead, 0x0080, std::nullopt, "   0080"},   // device 0: a blank address
+      {16, kCmdRead, 0x199D, std::nullopt, "0  199D"},  // devices 16 to 25 are digits
+      {31, kCmdWrite, 0x001D, -5, "? P001DFFFB"},       // negative: two's complement
       {3, kCmdModeWrite, 0x0000, 1, "# q00000001"},
   };
   for (const Row& row : rows) {

@@ -19,9 +19,8 @@ int16_t Sample(int dev, uint16_t item) {
 }
 
 const PerDevice& TableOf(const ProgramState& s, uint16_t item) {
-  const PerDevice* tables[] = {&s.PvTbl,      &s.Mv1Tbl,    &s.Mv2Tbl,  &s.SvTbl,
-                               &s.RemTimeTbl, &s.PtnStpTbl, &s.AlmStat, &s.TsStatTbl,
-                               &s.DevStatus};
+  const PerDevice* tables[] = {&s.PvTbl,     &s.Mv1Tbl,  &s.Mv2Tbl,    &s.SvTbl,    &s.RemTimeTbl,
+                               &s.PtnStpTbl, &s.AlmStat, &s.TsStatTbl, &s.DevStatus};
   if (item == 0x000C) return s.ManMvTbl();
   if (item == 0x003F) return s.PtnNoTbl();
   return *tables[item - 0x0080];

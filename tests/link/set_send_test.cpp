@@ -58,8 +58,8 @@ TEST_F(SetSendTest, ARefusalIsShownOnceAndDropped) {
   Tick();
   EXPECT_EQ(p().SendReq, 0);
   EXPECT_FALSE(p().Pending.Queued);
-  EXPECT_EQ(msg().Texts(), std::vector<std::string>{p().LoadResString(468) + "\n" +
-                                                    p().LoadResString(469)});
+  EXPECT_EQ(msg().Texts(),
+            std::vector<std::string>{p().LoadResString(468) + "\n" + p().LoadResString(469)});
   EXPECT_EQ(Writes().size(), 1u);
 }
 

@@ -40,9 +40,12 @@ std::optional<uint16_t> Hex(const std::string& text) {
   if (text.size() != 4) return std::nullopt;
   unsigned v = 0;
   for (char c : text) {
-    if (c >= '0' && c <= '9') v = v * 16 + (c - '0');
-    else if (c >= 'A' && c <= 'F') v = v * 16 + (c - 'A' + 10);
-    else return std::nullopt;
+    if (c >= '0' && c <= '9')
+      v = v * 16 + (c - '0');
+    else if (c >= 'A' && c <= 'F')
+      v = v * 16 + (c - 'A' + 10);
+    else
+      return std::nullopt;
   }
   return static_cast<uint16_t>(v);
 }
@@ -107,15 +110,24 @@ bool SimLine::IsDataItem(uint16_t item) {
   const unsigned hi = item >> 12, page = (item >> 8) & 15, low = item & 0xFF;
   const unsigned nib1 = (item >> 4) & 15, nib0 = item & 15;
   switch (hi) {
-    case 0: return item <= 0x47 || IsReadOnly(item);
-    case 1: return page <= 9 && nib1 <= 9 && nib0 <= 13;
-    case 2: return page <= 9 && low <= 4;
-    case 3: return page <= 9 && low == 0;
-    case 4: return page <= 9 && low <= 3;
-    case 5: return page <= 9 && low <= 4;
-    case 6: return low <= 1;
-    case 7: return page <= 9 && low <= 1;
-    default: return false;
+    case 0:
+      return item <= 0x47 || IsReadOnly(item);
+    case 1:
+      return page <= 9 && nib1 <= 9 && nib0 <= 13;
+    case 2:
+      return page <= 9 && low <= 4;
+    case 3:
+      return page <= 9 && low == 0;
+    case 4:
+      return page <= 9 && low <= 3;
+    case 5:
+      return page <= 9 && low <= 4;
+    case 6:
+      return low <= 1;
+    case 7:
+      return page <= 9 && low <= 1;
+    default:
+      return false;
   }
 }
 
@@ -212,12 +224,18 @@ std::string SimLine::Answer(const std::string& frame) {
     faults_.erase(faults_.begin());
     const std::string ok_body = head + HexText(0) + kEtx;
     switch (fault) {
-      case Fault::kSilence: return "";
-      case Fault::kEsc: return kEsc + head + kEtx + Checksum(head + kEtx);
-      case Fault::kNak: return kNak + head + kEtx + Checksum(head + kEtx);
-      case Fault::kBadBcc: return kAck + ok_body + "ZZ";
-      case Fault::kGarbage: return "\x7F\x55#garbage#";
-      case Fault::kCut: return (kAck + ok_body).substr(0, 6);
+      case Fault::kSilence:
+        return "";
+      case Fault::kEsc:
+        return kEsc + head + kEtx + Checksum(head + kEtx);
+      case Fault::kNak:
+        return kNak + head + kEtx + Checksum(head + kEtx);
+      case Fault::kBadBcc:
+        return kAck + ok_body + "ZZ";
+      case Fault::kGarbage:
+        return "\x7F\x55#garbage#";
+      case Fault::kCut:
+        return (kAck + ok_body).substr(0, 6);
     }
   }
   if (!well_formed) return kNak + head + kEtx + Checksum(head + kEtx);
