@@ -102,7 +102,12 @@ OpenResult CommObj::Open(std::string_view name, int speed_idx) {
     return result;
   }
   termios tio{};
-  if (sys_->TcGetAttr(fd, &tio) != 0 || (SetLine(tio, baud), sys_->TcSetAttr(fd, TCSANOW, &tio))) {
+  bool set = sys_->TcGetAttr(fd, &tio) == 0;
+  if (set) {
+    SetLine(tio, baud);
+    set = sys_->TcSetAttr(fd, TCSANOW, &tio) == 0;
+  }
+  if (!set) {
     result.error = errno;
     sys_->Close(fd);
     return result;

@@ -65,7 +65,25 @@ bool SendGroup(Program& p, int16_t dev, SettingGroup group) {
 
 uint32_t Bit(int16_t dev) { return uint32_t{1} << dev; }
 
+// Sets controller dev's bit of a 32-bit mask (bit 31 is the sign bit).
+void SetBit(int32_t& mask, int16_t dev) {
+  mask = static_cast<int32_t>(static_cast<uint32_t>(mask) | Bit(dev));
+}
+
 }  // namespace
+
+bool RecvAll(Program& p, int16_t dev, bool poll_between) {
+  using Group = bool (*)(Program&, int16_t, int&);
+  int failed = 0;
+  bool first = true;
+  for (Group group : {Group{PtnRecv}, Group{BlkRecv}, Group{OtrRecv}, Group{FixRecv}}) {
+    if (!first && poll_between) PollAll(p);
+    first = false;
+    if (!group(p, dev, failed)) return false;
+  }
+  if (failed == 0) SetBit(p.RcvMask, dev);
+  return true;
+}
 
 bool PtnRecv(Program& p, int16_t dev, int& failed) {
   return RecvGroup(p, dev, SettingGroup::PTN, failed);
@@ -90,7 +108,6 @@ void SetAllRecv(Program& p, int16_t& dev) {
   if (p.PortOpen == 0) return;
   WaitDisp* wait = nullptr;
   LinkState& link = p.Link();
-  const LinkState saved = link;
   link.progress = nullptr;
   link.progress_base = 0;
   if (dev != 0) {
@@ -99,22 +116,10 @@ void SetAllRecv(Program& p, int16_t& dev) {
     link.progress = &wait->ProgressBar1;
     p.Forms().Show(*wait);
   }
-  using Group = bool (*)(Program&, int16_t, int&);
-  int failed = 0;
-  bool first = true;
-  for (Group group : {Group{PtnRecv}, Group{BlkRecv}, Group{OtrRecv}, Group{FixRecv}}) {
-    if (!first && p.CommState != 0) PollAll(p);
-    first = false;
-    if (!group(p, dev, failed)) {
-      ++failed;
-      break;
-    }
-  }
+  RecvAll(p, dev, p.CommState != 0);
   if (wait) p.Forms().Hide(*wait);
-  link.progress = saved.progress;
-  link.progress_base = saved.progress_base;
-  p.SetLoadMask = static_cast<int32_t>(static_cast<uint32_t>(p.SetLoadMask) | Bit(dev));
-  if (failed == 0) p.RcvMask = static_cast<int32_t>(static_cast<uint32_t>(p.RcvMask) | Bit(dev));
+  link.progress = nullptr;
+  SetBit(p.SetLoadMask, dev);
 }
 
 }  // namespace qd470::QD470
@@ -126,14 +131,6 @@ void MainDisp::SetTRsend(int16_t dev) {
       QD470::FixSend(p_, dev);
 }
 
-bool MainDisp::SetTRecive(int16_t dev) {
-  int failed = 0;
-  const bool whole = QD470::PtnRecv(p_, dev, failed) && QD470::BlkRecv(p_, dev, failed) &&
-                     QD470::OtrRecv(p_, dev, failed) && QD470::FixRecv(p_, dev, failed);
-  if (whole && failed == 0) {
-    p_.RcvMask = static_cast<int32_t>(static_cast<uint32_t>(p_.RcvMask) | (uint32_t{1} << dev));
-  }
-  return whole;
-}
+bool MainDisp::SetTRecive(int16_t dev) { return QD470::RecvAll(p_, dev, false); }
 
 }  // namespace qd470

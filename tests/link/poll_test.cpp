@@ -104,11 +104,5 @@ TEST_F(PollTest, CycleEndShowsTheErrorFrameOfTheShownController) {
   EXPECT_FALSE(screen.frmComerrSet.Visible);
 }
 
-TEST_F(PollTest, NothingHappensInStartUpState) {
-  p().CommState = 0;
-  Tick();
-  EXPECT_TRUE(sim().Log().empty());
-}
-
 }  // namespace
 }  // namespace qd470
