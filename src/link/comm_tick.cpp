@@ -13,6 +13,7 @@ namespace {
 
 enum Job : int16_t { kWrite = 1, kSendAll = 2, kReceiveAll = 3, kCancel = 4, kCopy = 5 };
 constexpr int16_t kMonitoring = 1, kJobs = 7;
+constexpr int kSourceUnread = 454;  // "... could not be read. Nothing was sent ..."
 
 // A job is over: a one-item write queued before or during it goes out next.
 void EndJob(Program& p) {
@@ -37,7 +38,11 @@ void CopyJob(Program& p, MainDisp& main) {
   const int16_t a = Chosen(dialog.cmbName(0));
   const int16_t b = Chosen(dialog.cmbName(1));
   StartProgress(p, dialog.ProgressBar1, 0);
-  if (!main.SetTRecive(a)) return;
+  if (!main.SetTRecive(a)) {
+    // B is never overwritten with values that were not read from A.
+    if (p.SendReq == kCopy && p.EndReq != -1) p.MsgBox(p.LoadResString(kSourceUnread));
+    return;
+  }
   // FilecopyallOTR, FilecopyallPRG for every pattern onto itself, FilecopyallBLK.
   p.Form<SubDisp_File>().CopyWholeController(a, b);
   p.Form<SubDisp_Set>().SetDispUpDate();

@@ -46,8 +46,8 @@ bool OtrSend(Program& p, int16_t dev);
 bool FixSend(Program& p, int16_t dev);
 
 // Reads the four groups of controller dev, polling every monitor between two groups when asked.
-// Sets dev's bit of RcvMask when every read was acknowledged. False when the job was cancelled
-// or the program is ending before the last place.
+// True, and dev's bit of RcvMask set, when every read was acknowledged; false when one was not
+// or the job was cancelled or the program is ending before the last place.
 bool RecvAll(Program& p, int16_t dev, bool poll_between);
 
 // Reads all settings of controller dev unless it was read before (its bit of SetLoadMask) or

@@ -81,7 +81,8 @@ bool RecvAll(Program& p, int16_t dev, bool poll_between) {
     first = false;
     if (!group(p, dev, failed)) return false;
   }
-  if (failed == 0) SetBit(p.RcvMask, dev);
+  if (failed != 0) return false;
+  SetBit(p.RcvMask, dev);
   return true;
 }
 

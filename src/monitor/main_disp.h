@@ -23,7 +23,7 @@ class MainDisp : public forms::Form {
   void tmrComm_Timer();
   void CRTAllMon();
   void SetTRsend(int16_t dev);
-  // False when the job was cancelled or the program is ending before the last place.
+  // True when every setting was read and acknowledged.
   bool SetTRecive(int16_t dev);
 
   // Opens the settings screen on controller 0, pattern 0.

@@ -323,6 +323,7 @@ constexpr StringEntry kEnglishTable[] = {
     {449, "RECEIVE"},
     {452, "Reading the setting values"},
     {453, "Reading all setting values from the controller. Please wait."},
+    {454, "The settings of the copy source could not be read. Nothing was sent to the copy target."},
     {467, "The communication conditions were set to the default values."},
     {468, "The operation is invalid, or the setting is out of the range."},
     {469, "Is the setting mode now?"},

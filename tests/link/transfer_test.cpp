@@ -155,6 +155,21 @@ TEST_F(TransferTest, CopyMakesTheTargetEqualTheSource) {
   EXPECT_NE(p().SendReq, 5);
 }
 
+TEST_F(TransferTest, CopySendsNothingWhenTheSourceWasNotReadWhole) {
+  FillLine(2, 8);
+  const std::vector<int16_t> target = Line(2);
+  SubDisp_Copy& dialog = p().Form<SubDisp_Copy>();
+  dialog.cmbName(0).SetListIndex(1);
+  dialog.cmbName(1).SetListIndex(2);
+  dialog.cmdStart_Click();
+  sim().QueueFault(SimLine::Fault::kEsc);
+  Tick();
+  EXPECT_EQ(Line(2), target);
+  EXPECT_EQ(msg().Texts(), std::vector<std::string>{p().LoadResString(454)});
+  EXPECT_EQ(Writes(), 0u);
+  EXPECT_EQ(p().SendReq, 0);
+}
+
 TEST_F(TransferTest, ARefusedPatternValueStopsTheJobAndTheProgramGoesOn) {
   sim().SetRange(0x1000, 0, 100);
   p().PtnData[0][0][0][0] = 500;

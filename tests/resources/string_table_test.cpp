@@ -177,7 +177,7 @@ constexpr int kFixedTextNumbers[] = {
 
 // Messages whose wording is this program's own: link not opened (10, 11), write refused while
 // sending patterns (65, 66), exit question and its title (71, 72), defaults written (467).
-constexpr int kOwnTextNumbers[] = {10, 11, 65, 66, 71, 72, 448, 449, 452, 453, 467};
+constexpr int kOwnTextNumbers[] = {10, 11, 65, 66, 71, 72, 448, 449, 452, 453, 454, 467};
 
 TEST(StringTableCoverage, EveryFixedNumberHasBothTexts) {
   for (int number : kFixedTextNumbers) {
