@@ -57,6 +57,8 @@ struct PendingWrite {
   int16_t EditItem = 0;
   int16_t EditIdx = 0;
   int16_t SendVal = 0;
+  bool Queued = false;  // set when queued, cleared when the controller answered this write
+  bool operator==(const PendingWrite&) const = default;
 };
 
 using PerDevice = std::array<int16_t, kMaxDevices>;
@@ -77,8 +79,16 @@ struct ProgramState {
   int16_t PortOpen = 0;
   int16_t EndReq = 0;
 
-  // Monitor tables filled by the poll.
-  PerDevice DevStatus{};   // bit 4: auto-tuning running
+  // Monitor tables filled by the poll (data items 0080 to 0088).
+  PerDevice PvTbl{};
+  PerDevice Mv1Tbl{};      // 0.1 %
+  PerDevice Mv2Tbl{};      // 0.1 %
+  PerDevice SvTbl{};
+  PerDevice RemTimeTbl{};  // remaining step time, -1 none
+  PerDevice PtnStpTbl{};   // pattern in bits 0 to 3, step in bits 4 to 7
+  PerDevice AlmStat{};     // 1 OUT1, 2 OUT2, 4..32 alarms 1 to 4, 64 loop break, 128/256 scale
+  PerDevice TsStatTbl{};   // bits 0 to 7: time signals 1 to 8
+  PerDevice DevStatus{};   // 1 program, 2 manual, 4 auto-tuning, 8 run, 16 hold, 32 wait
   PerDevice CommErr{};     // 0 last transaction acknowledged, 1 failed
 
   // Setting tables: raw 16-bit values, [item][controller]...

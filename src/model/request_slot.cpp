@@ -9,7 +9,9 @@ void QueueWrite(ProgramState& state) {
   state.Pending.EditItem = state.EditItem;
   state.Pending.EditIdx = state.EditIdx;
   state.Pending.SendVal = state.SendVal;
-  state.SendReq = 1;
+  state.Pending.Queued = true;
+  // A bulk job requested or running keeps its job word; the write goes out after the job.
+  if (state.SendReq == 0 || state.SendReq == 1) state.SendReq = 1;
 }
 
 }  // namespace qd470

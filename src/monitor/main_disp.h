@@ -45,6 +45,14 @@ class MainDisp : public forms::Form {
   int SelChannel() const;
 
   forms::MenuItem& mnuSetDisp;
+  forms::Timer& tmrComm;  // the communication tick, every 10 ms
+
+  // The device link (defined in src/link/).
+  void tmrComm_Timer();
+  void CRTAllMon();
+  void SetTRsend(int16_t dev);
+  // True when every setting was read and acknowledged.
+  bool SetTRecive(int16_t dev);
 
   // 8-channel pages.
   forms::TabControl& TabStrip1;

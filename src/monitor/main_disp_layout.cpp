@@ -64,6 +64,7 @@ void ValueBox(forms::Label& label) {
 MainDisp::MainDisp(Program& program)
     : forms::Form("MainDisp"),
       mnuSetDisp(AddMenu("mnuSetDisp")),
+      tmrComm(Add<forms::Timer>("tmrComm")),
       TabStrip1(Add<forms::TabControl>("TabStrip1")),
       lblAMptnHead(Add<forms::Label>("lblAMptnHead", -1, &TabStrip1)),
       fraAM32(Add<forms::Frame>("fraAM32")),
@@ -89,6 +90,8 @@ MainDisp::MainDisp(Program& program)
   BuildList();
   BuildSel();
   mnuSetDisp.Click = [this] { mnuSetDisp_Click(); };
+  tmrComm.Interval = 10;
+  tmrComm.OnTimer = [this] { tmrComm_Timer(); };
 }
 
 template <class Channel>

@@ -8,6 +8,8 @@
 
 #include "forms/form_host.h"
 #include "forms/services.h"
+#include "link/comm_obj.h"
+#include "link/link_state.h"
 #include "model/program_state.h"
 #include "resources/strings.h"
 
@@ -39,6 +41,11 @@ class Program : public ProgramState {
   // Text of string `number` in the program's language ("" for a number without text).
   std::string LoadResString(int number) const;
 
+  // The link component, created with the program and released with it, and the link's own
+  // state between ticks.
+  CommObj& Comm() { return comm_; }
+  LinkState& Link() { return link_; }
+
   // Message box with an OK button, no icon and no title: how most messages are shown.
   void MsgBox(const std::string& text);
   forms::MsgResult MsgBox(const std::string& text, forms::MsgButtons buttons, forms::MsgIcon icon,
@@ -53,6 +60,8 @@ class Program : public ProgramState {
   forms::Services services_;
   Language language_;
   forms::FormHost forms_;
+  CommObj comm_;
+  LinkState link_;
 };
 
 // The per-user program folder, always an absolute path: $XDG_DATA_HOME/qd470 when XDG_DATA_HOME

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "settings/edit_selectors.h"
+#include "link/qd470_link.h"
 #include "program/program.h"
-#include "settings/subdisp_set_link.h"
+#include "settings/edit_selectors.h"
 
 namespace qd470 {
 

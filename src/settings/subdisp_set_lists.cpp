@@ -70,7 +70,7 @@ void SubDisp_Set::cmbTS5sel_Click() { StoreChoice(cmbTS5sel, 92); }
 void SubDisp_Set::cmbName_Click() {
   forms::Timer* timer = nullptr;
   if (p_.Forms().IsLoaded<MainDisp>()) {
-    timer = p_.Form<MainDisp>().FindAs<forms::Timer>("tmrComm");
+    timer = &p_.Form<MainDisp>().tmrComm;
   }
   if (timer) timer->Enabled = false;
   int16_t dev = static_cast<int16_t>(cmbName.ListIndex());

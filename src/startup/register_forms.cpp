@@ -2,6 +2,7 @@
 #include "editing/subdisp_tenkey.h"
 #include "link/subdisp_copy.h"
 #include "link/subdisp_trs.h"
+#include "link/wait_disp.h"
 #include "monitor/main_disp.h"
 #include "monitor/prnselect.h"
 #include "monitor/subdisp_pass.h"
@@ -23,6 +24,7 @@ void Program::RegisterForms() {
   forms_.Register<SubDisp_Tenkey>([this] { return std::make_unique<SubDisp_Tenkey>(*this); });
   forms_.Register<SubDisp_TRS>([this] { return std::make_unique<SubDisp_TRS>(*this); });
   forms_.Register<SubDisp_Copy>([this] { return std::make_unique<SubDisp_Copy>(*this); });
+  forms_.Register<WaitDisp>([this] { return std::make_unique<WaitDisp>(*this); });
   forms_.Register<SubDisp_File>([this] { return std::make_unique<SubDisp_File>(*this); });
   forms_.Register<SubDisp_LoadSave>([this] { return std::make_unique<SubDisp_LoadSave>(*this); });
   forms_.Register<prnselect>([this] { return std::make_unique<prnselect>(*this); });

@@ -43,5 +43,16 @@ TEST(RequestSlot, NewerRequestReplacesPendingOne) {
   EXPECT_EQ(state.Pending.SendVal, 1);
 }
 
+TEST(RequestSlot, WriteQueuedDuringAJobKeepsTheJobWord) {
+  for (int16_t job : {2, 3, 4, 5}) {
+    ProgramState state;
+    state.SendReq = job;
+    Target(state, 1, 0, 33, 0, 250);
+    QueueWrite(state);
+    EXPECT_EQ(state.SendReq, job);
+    EXPECT_TRUE(state.Pending.Queued);
+  }
+}
+
 }  // namespace
 }  // namespace qd470

@@ -132,7 +132,7 @@ TEST_F(ComboHandlersTest, AlarmFourFunctionRule) {
 }
 
 TEST_F(ComboHandlersTest, ControllerChoiceReadsWithTheTimerStoppedThenShows) {
-  auto& timer = p().Form<MainDisp>().Add<forms::Timer>("tmrComm");
+  auto& timer = p().Form<MainDisp>().tmrComm;
   timer.Enabled = true;
   std::vector<int> reads;
   bool timer_during_read = true;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -76,8 +77,12 @@ class FakeCapture : public forms::CaptureService {
 
 class FakePump : public forms::EventPump {
  public:
-  void DoEvents() override { ++calls; }
+  void DoEvents() override {
+    ++calls;
+    if (on_events) on_events();
+  }
   int calls = 0;
+  std::function<void()> on_events;  // what the operator does while events run
 };
 
 struct FakeServices {

@@ -1,0 +1,101 @@
+// The communication tick: one poll step, the pending one-item write, or a whole transfer job.
+#include "link/qd470_link.h"
+#include "link/subdisp_copy.h"
+#include "link/subdisp_trs.h"
+#include "monitor/main_disp.h"
+#include "program/program.h"
+#include "program/zero_clip.h"
+#include "settings/subdisp_file.h"
+#include "settings/subdisp_set.h"
+
+namespace qd470 {
+namespace {
+
+enum Job : int16_t { kWrite = 1, kSendAll = 2, kReceiveAll = 3, kCancel = 4, kCopy = 5 };
+constexpr int16_t kMonitoring = 1, kJobs = 7;
+constexpr int kSourceUnread = 454;  // "... could not be read. Nothing was sent ..."
+
+// A job is over: a one-item write queued before or during it goes out next.
+void EndJob(Program& p) {
+  p.SendReq = p.Pending.Queued ? kWrite : 0;
+  p.Link().progress = nullptr;
+}
+
+// The job's progress bar starts at `base` of its count.
+void StartProgress(Program& p, forms::ProgressBar& bar, int base) {
+  bar.Value = base;
+  p.Link().progress = &bar;
+  p.Link().progress_base = base;
+}
+
+int16_t Chosen(const forms::ComboBox& list) {
+  int16_t index = static_cast<int16_t>(list.ListIndex());
+  return QD470::ZeroClip(index);
+}
+
+void CopyJob(Program& p, MainDisp& main) {
+  SubDisp_Copy& dialog = p.Form<SubDisp_Copy>();
+  const int16_t a = Chosen(dialog.cmbName(0));
+  const int16_t b = Chosen(dialog.cmbName(1));
+  StartProgress(p, dialog.ProgressBar1, 0);
+  if (!main.SetTRecive(a)) {
+    // B is never overwritten with values that were not read from A.
+    if (p.SendReq == kCopy && p.EndReq != -1) p.MsgBox(p.LoadResString(kSourceUnread));
+    return;
+  }
+  // FilecopyallOTR, FilecopyallPRG for every pattern onto itself, FilecopyallBLK.
+  p.Form<SubDisp_File>().CopyWholeController(a, b);
+  p.Form<SubDisp_Set>().SetDispUpDate();
+  StartProgress(p, dialog.ProgressBar1, kAllPlaces);
+  main.SetTRsend(b);
+}
+
+void RunJob(Program& p, MainDisp& main) {
+  switch (p.SendReq) {
+    case kSendAll: {
+      SubDisp_TRS& dialog = p.Form<SubDisp_TRS>();
+      StartProgress(p, dialog.ProgressBar1, 0);
+      main.SetTRsend(Chosen(dialog.cmbName));
+      break;
+    }
+    case kReceiveAll: {
+      SubDisp_TRS& dialog = p.Form<SubDisp_TRS>();
+      StartProgress(p, dialog.ProgressBar1, 0);
+      main.SetTRecive(Chosen(dialog.cmbName));
+      p.FileLoaded = 0;
+      p.Form<SubDisp_Set>().SetDispUpDate();
+      break;
+    }
+    case kCopy:
+      CopyJob(p, main);
+      break;
+    case kCancel:
+      break;
+    default:  // no job: poll, and hold a pending write back
+      QD470::PollStep(p);
+      return;
+  }
+  EndJob(p);
+}
+
+}  // namespace
+
+void MainDisp::tmrComm_Timer() {
+  LinkState& link = p_.Link();
+  if (link.in_tick) return;
+  link.in_tick = true;
+  if (p_.CommState == kMonitoring) {
+    // A job word left behind by a dialog that has closed is dropped.
+    if (p_.SendReq >= kSendAll && p_.SendReq <= kCopy) EndJob(p_);
+    if (p_.SendReq == kWrite) {
+      QD470::SetSend(p_);
+    } else {
+      QD470::PollStep(p_);
+    }
+  } else if (p_.CommState == kJobs) {
+    RunJob(p_, *this);
+  }
+  link.in_tick = false;
+}
+
+}  // namespace qd470

@@ -1,0 +1,105 @@
+// The poll cycle: the monitor items of every connected controller in turn, the end of
+// auto-tuning, and the communication-error frame of the settings screen at each cycle's end.
+#include <algorithm>
+#include <array>
+
+#include "link/qd470_link.h"
+#include "monitor/main_disp.h"
+#include "program/program.h"
+#include "settings/subdisp_set.h"
+
+namespace qd470::QD470 {
+namespace {
+
+constexpr int16_t kAutoTuning = 4;  // DevStatus bit
+constexpr uint16_t kStatusItem = 0x0088;
+
+// The monitor items of one controller in poll order, and the table each one fills.
+struct PollItem {
+  uint16_t item;
+  PerDevice& (*table)(ProgramState&);
+};
+constexpr std::array<PollItem, 11> kPollItems{{
+    {0x0080, [](ProgramState& s) -> PerDevice& { return s.PvTbl; }},
+    {0x0081, [](ProgramState& s) -> PerDevice& { return s.Mv1Tbl; }},
+    {0x0082, [](ProgramState& s) -> PerDevice& { return s.Mv2Tbl; }},
+    {0x0083, [](ProgramState& s) -> PerDevice& { return s.SvTbl; }},
+    {0x0084, [](ProgramState& s) -> PerDevice& { return s.RemTimeTbl; }},
+    {0x0085, [](ProgramState& s) -> PerDevice& { return s.PtnStpTbl; }},
+    {0x0086, [](ProgramState& s) -> PerDevice& { return s.AlmStat; }},
+    {0x0087, [](ProgramState& s) -> PerDevice& { return s.TsStatTbl; }},
+    {kStatusItem, [](ProgramState& s) -> PerDevice& { return s.DevStatus; }},
+    {0x000C, [](ProgramState& s) -> PerDevice& { return s.ManMvTbl(); }},
+    {0x003F, [](ProgramState& s) -> PerDevice& { return s.PtnNoTbl(); }},
+}};
+
+// PID values read again after auto-tuning: the PID block items of blocks 0 to 9 and the
+// fixed-value PID codes 02 to 06.
+constexpr int kPidBlockItems = 5;
+constexpr uint8_t kFixPidFirst = 0x02, kFixPidLast = 0x06;
+
+// Reads one monitor item; an acknowledged value replaces the old one.
+void PollOne(Program& p, int16_t dev, const PollItem& poll) {
+  const auto value = ReadItem(p, dev, poll.item);
+  if (!value) return;
+  int16_t& slot = poll.table(p)[dev];
+  const int16_t old = slot;
+  slot = *value;
+  if (poll.item == kStatusItem && (old & kAutoTuning) && !(*value & kAutoTuning)) {
+    AtEndRecv(p, dev);
+  }
+}
+
+}  // namespace
+
+void PollStep(Program& p) {
+  LinkState& link = p.Link();
+  const int16_t count = std::clamp<int16_t>(p.CommCond.DevCount, 1, kMaxDevices);
+  if (link.poll_dev >= count) link.poll_dev = 0, link.poll_item = 0;
+  PollOne(p, link.poll_dev, kPollItems[link.poll_item]);
+  if (++link.poll_item < static_cast<int16_t>(kPollItems.size())) return;
+  link.poll_item = 0;
+  if (++link.poll_dev < count) return;
+  link.poll_dev = 0;
+  p.Form<MainDisp>().CRTAllMon();
+}
+
+void PollAll(Program& p) {
+  const int16_t count = std::clamp<int16_t>(p.CommCond.DevCount, 1, kMaxDevices);
+  for (int16_t dev = 0; dev < count && p.EndReq != -1; ++dev) {
+    for (const PollItem& poll : kPollItems) PollOne(p, dev, poll);
+  }
+}
+
+void AtEndRecv(Program& p, int16_t dev) {
+  for (int b = 0; b < kBlocks; ++b) {
+    for (int k = 0; k < kPidBlockItems; ++k) {
+      const StorageRef ref{SettingTable::kBlkData, static_cast<uint8_t>(k), 0,
+                           static_cast<uint8_t>(b)};
+      if (auto value = ReadItem(p, dev, DataItemOf(ref))) *ResolveStorage(p, dev, ref) = *value;
+    }
+  }
+  for (uint8_t code = kFixPidFirst; code <= kFixPidLast; ++code) {
+    if (auto value = ReadItem(p, dev, code)) p.PrmData[code][dev] = *value;
+  }
+  SubDisp_Set& screen = p.Form<SubDisp_Set>();
+  screen.CRTextsetBLK();
+  screen.CRTextsetFIX();
+  p.SendReq2 = 1;
+}
+
+}  // namespace qd470::QD470
+
+namespace qd470 {
+
+// The settings screen shows its communication-error frame while the controller it shows failed
+// its last transaction.
+void MainDisp::CRTAllMon() {
+  if (!p_.Forms().IsLoaded<SubDisp_Set>()) return;
+  SubDisp_Set& screen = p_.Form<SubDisp_Set>();
+  const int c = screen.cmbName.ListIndex();
+  if (c < 0 || c >= kMaxDevices) return;
+  screen.frmComerrSet.Visible = p_.CommErr[c] != 0;
+}
+
+}  // namespace qd470

@@ -1,0 +1,57 @@
+// The device link's routines of the start-up module `QD470`: poll, one-item write, setting-mode
+// access, group reads and sends, and reading all settings of one controller.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "link/frame.h"
+#include "model/setting_groups.h"
+
+namespace qd470 {
+class Program;
+}
+
+namespace qd470::QD470 {
+
+// ---- Transactions (each records the controller's CommErr).
+RecvCode Exchange(Program& p, int dev, TrFrame& frame);
+// The value of an acknowledged read of `item`; nullopt otherwise.
+std::optional<int16_t> ReadItem(Program& p, int dev, uint16_t item);
+RecvCode WriteItem(Program& p, int dev, uint16_t item, int16_t value);
+
+// ---- Poll.
+// One poll step: one monitor item of the current controller, then the next item or controller;
+// after the last controller of a cycle, the monitor display is refreshed.
+void PollStep(Program& p);
+// Every monitor item of every connected controller, once.
+void PollAll(Program& p);
+// A controller's auto-tuning has ended: its PID values are read again and shown.
+void AtEndRecv(Program& p, int16_t dev);
+
+// ---- One-item write.
+void SetSend(Program& p);
+void SetModeChk(Program& p, int16_t dev);
+
+// ---- Groups of all settings. Each moves the running job's progress once per place and stops
+// (returning false) when the job is cancelled or the program ends. The reads store only
+// acknowledged values and count the others in `failed`.
+bool PtnRecv(Program& p, int16_t dev, int& failed);
+bool BlkRecv(Program& p, int16_t dev, int& failed);
+bool OtrRecv(Program& p, int16_t dev, int& failed);
+bool FixRecv(Program& p, int16_t dev, int& failed);
+bool PtnSend(Program& p, int16_t dev);
+bool BlkSend(Program& p, int16_t dev);
+bool OtrSend(Program& p, int16_t dev);
+bool FixSend(Program& p, int16_t dev);
+
+// Reads the four groups of controller dev, polling every monitor between two groups when asked.
+// True, and dev's bit of RcvMask set, when every read was acknowledged; false when one was not
+// or the job was cancelled or the program is ending before the last place.
+bool RecvAll(Program& p, int16_t dev, bool poll_between);
+
+// Reads all settings of controller dev unless it was read before (its bit of SetLoadMask) or
+// the port is not open.
+void SetAllRecv(Program& p, int16_t& dev);
+
+}  // namespace qd470::QD470

@@ -1,0 +1,33 @@
+// One transaction with a controller, and the reads and writes of one data item built on it.
+#include "link/qd470_link.h"
+#include "program/program.h"
+
+namespace qd470::QD470 {
+
+RecvCode Exchange(Program& p, int dev, TrFrame& frame) {
+  const RecvCode code = p.Comm().Transact(frame);
+  if (dev >= 0 && dev < kMaxDevices) p.CommErr[dev] = code == kRecvAck ? 0 : 1;
+  return code;
+}
+
+std::optional<int16_t> ReadItem(Program& p, int dev, uint16_t item) {
+  TrFrame frame = MakeFrame(dev, kCmdRead, item);
+  if (Exchange(p, dev, frame) != kRecvAck) return std::nullopt;
+  return ReplyData(frame, frame.Recv);
+}
+
+RecvCode WriteItem(Program& p, int dev, uint16_t item, int16_t value) {
+  TrFrame frame = MakeFrame(dev, kCmdWrite, item, value);
+  return Exchange(p, dev, frame);
+}
+
+// Asks for setting mode unless the controller says it is in it. The controller leaves the mode
+// on its own, so this runs before every write that needs it.
+void SetModeChk(Program& p, int16_t dev) {
+  TrFrame ask = MakeFrame(dev, kCmdModeRead, 0x0000);
+  if (Exchange(p, dev, ask) == kRecvAck && ReplyData(ask, ask.Recv) == 1) return;
+  TrFrame enter = MakeFrame(dev, kCmdModeWrite, 0x0000, 1);
+  Exchange(p, dev, enter);
+}
+
+}  // namespace qd470::QD470

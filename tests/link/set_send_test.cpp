@@ -1,0 +1,127 @@
+// The one-item write against the simulated line: retry, refusal, the setting-mode access, and
+// writes queued while a write or a job is under way.
+#include <gtest/gtest.h>
+
+#include "model/request_slot.h"
+#include "settings/subdisp_set.h"
+#include "support/link_test.h"
+
+namespace qd470 {
+namespace {
+
+using testing::LinkTest;
+using testing::SimLine;
+using Request = SimLine::Request;
+
+class SetSendTest : public LinkTest {
+ protected:
+  void Queue(int16_t ch, int16_t item, int16_t idx, int16_t value, int16_t ptn = 0) {
+    p().SetCh = ch;
+    p().SetPtn = ptn;
+    p().EditItem = item;
+    p().EditIdx = idx;
+    p().SendVal = value;
+    QueueWrite(p());
+  }
+  std::vector<Request> Writes() {
+    std::vector<Request> out;
+    for (const Request& r : sim().Log()) {
+      if (r.cmd != ' ') out.push_back(r);
+    }
+    return out;
+  }
+};
+
+TEST_F(SetSendTest, AWriteIsSentAgainAfterSilenceOrBusyAndNeverRedirected) {
+  for (auto fault : {SimLine::Fault::kSilence, SimLine::Fault::kEsc, SimLine::Fault::kGarbage}) {
+    SCOPED_TRACE(static_cast<int>(fault));
+    sim().ClearLog();
+    Queue(4, 18, 3, -90, 2);  // step time of pattern 2, step 3: item 1231
+    sim().QueueFault(fault);
+    Tick();
+    EXPECT_EQ(p().SendReq, 1);
+    EXPECT_TRUE(p().Form<SubDisp_Set>().txtSetWait.Visible);
+    // The settings screen moves on to another controller and item meanwhile.
+    p().SetCh = 9, p().EditItem = 0, p().EditIdx = 1, p().SetPtn = 5;
+    Tick();
+    EXPECT_EQ(p().SendReq, 0);
+    EXPECT_FALSE(p().Form<SubDisp_Set>().txtSetWait.Visible);
+    EXPECT_EQ(Writes(), (std::vector<Request>{{4, 'P', 0x1231, -90}, {4, 'P', 0x1231, -90}}));
+    EXPECT_EQ(sim().Value(4, 0x1231), -90);
+  }
+}
+
+TEST_F(SetSendTest, ARefusalIsShownOnceAndDropped) {
+  sim().SetRange(0x0001, -100, 100);
+  Queue(1, 33, 0, 500);
+  Tick();
+  Tick();
+  EXPECT_EQ(p().SendReq, 0);
+  EXPECT_FALSE(p().Pending.Queued);
+  EXPECT_EQ(msg().Texts(),
+            std::vector<std::string>{p().LoadResString(468) + "\n" + p().LoadResString(469)});
+  EXPECT_EQ(Writes().size(), 1u);
+}
+
+TEST_F(SetSendTest, OutputLimitsArePrecededByTheSettingModeAccessEveryTime) {
+  struct Row {
+    int64_t idle_ms;  // time since the last accepted write
+    int16_t setting;
+    uint16_t item;
+    bool asks_for_mode;
+  };
+  const Row rows[] = {{0, 44, 0x001D, true},
+                      {1000, 45, 0x0022, false},  // still in setting mode: the word is read only
+                      {SimLine::kModeHoldMs + 1, 44, 0x001D, true}};
+  int16_t value = 30;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.idle_ms);
+    sim().AdvanceClock(row.idle_ms);
+    sim().ClearLog();
+    Queue(2, row.setting, 0, ++value);
+    Tick();
+    EXPECT_EQ(p().SendReq, 0);
+    EXPECT_EQ(sim().Value(2, row.item), value);
+    std::vector<Request> expected{{2, 'a', 0x0000, {}}};
+    if (row.asks_for_mode) expected.push_back({2, 'q', 0x0000, 1});
+    expected.push_back({2, 'P', row.item, value});
+    EXPECT_EQ(Writes(), expected);
+  }
+  EXPECT_TRUE(msg().shown.empty());
+}
+
+TEST_F(SetSendTest, TheWriteSentIsTheSlotAsItStandsAfterPendingEvents) {
+  Queue(0, 33, 0, 10);
+  // The operator types another value while the pending events run.
+  pump().on_events = [this] {
+    pump().on_events = nullptr;
+    Queue(0, 34, 0, 20);
+  };
+  Tick();
+  EXPECT_EQ(p().SendReq, 0);
+  EXPECT_EQ(sim().Value(0, 0x0002), 20);  // the slot's content at sending time
+  EXPECT_EQ(sim().Value(0, 0x0001), 0);
+}
+
+TEST_F(SetSendTest, AWriteQueuedDuringAJobGoesOutAfterIt) {
+  Connect(1, 1);
+  p().CommState = 7;
+  p().SendReq = 3;  // receive all
+  int pumps = 0;
+  pump().on_events = [&] {
+    if (++pumps == 5) Queue(0, 36, 0, 77);
+  };
+  Tick();
+  pump().on_events = nullptr;
+  EXPECT_EQ(pumps, kAllPlaces);  // the job ran to its end
+  EXPECT_EQ(p().SendReq, 1);
+  Tick();  // still in job state: held back, polled instead
+  EXPECT_EQ(sim().Value(0, 0x0004), 0);
+  p().CommState = 1;
+  Tick();
+  EXPECT_EQ(sim().Value(0, 0x0004), 77);
+  EXPECT_EQ(p().SendReq, 0);
+}
+
+}  // namespace
+}  // namespace qd470

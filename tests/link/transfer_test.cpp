@@ -1,0 +1,254 @@
+// The transfer jobs against the simulated line: send all, receive all, cancel, copy, the read of a
+// chosen controller, a refused pattern value and a line that vanishes.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "link/subdisp_copy.h"
+#include "link/subdisp_trs.h"
+#include "link/wait_disp.h"
+#include "settings/subdisp_set.h"
+#include "support/link_test.h"
+
+namespace qd470 {
+namespace {
+
+using testing::LinkTest;
+using testing::SimLine;
+
+class TransferTest : public LinkTest {
+ protected:
+  void SetUp() override {
+    Connect(4, 4);
+    for (int i = 0; i < 4; ++i) {
+      p().Form<SubDisp_TRS>().cmbName.AddItem("ch");
+      for (int k = 0; k < 2; ++k) p().Form<SubDisp_Copy>().cmbName(k).AddItem("ch");
+    }
+  }
+  // Every stored place of controller dev in memory or on the line, in group order.
+  std::vector<int16_t> Memory(int dev) {
+    std::vector<int16_t> out;
+    for (const GroupPlace& place : AllGroupPlaces()) {
+      if (place.ref.HasValue()) out.push_back(*ResolveStorage(p(), dev, place.ref));
+    }
+    return out;
+  }
+  std::vector<int16_t> Line(int dev) {
+    std::vector<int16_t> out;
+    for (const GroupPlace& place : AllGroupPlaces()) {
+      if (place.ref.HasValue()) out.push_back(sim().Value(dev, place.data_item));
+    }
+    return out;
+  }
+  // Random values, negative ones included, for every place of dev in memory or on the line.
+  void FillMemory(int dev, unsigned seed) {
+    std::mt19937 rng(seed);
+    for (const GroupPlace& place : AllGroupPlaces()) {
+      if (place.ref.HasValue()) *ResolveStorage(p(), dev, place.ref) = static_cast<int16_t>(rng());
+    }
+  }
+  void FillLine(int dev, unsigned seed) {
+    std::mt19937 rng(seed);
+    for (const GroupPlace& place : AllGroupPlaces()) {
+      if (place.ref.HasValue()) sim().SetValue(dev, place.data_item, static_cast<int16_t>(rng()));
+    }
+  }
+  void RunJob(int16_t job, int16_t dev = 0) {
+    p().Form<SubDisp_TRS>().cmbName.SetListIndex(dev);
+    p().CommState = 7;
+    p().SendReq = job;
+    Tick();
+  }
+  size_t Writes() {
+    size_t n = 0;
+    for (const auto& r : sim().Log()) n += r.cmd == 'P';
+    return n;
+  }
+};
+
+TEST_F(TransferTest, SendAllAndReceiveAllMoveEveryValueExactly) {
+  FillMemory(2, 1);
+  RunJob(2, 2);
+  EXPECT_EQ(Memory(2).size(), 1843u);
+  EXPECT_EQ(Line(2), Memory(2));
+  EXPECT_EQ(Writes(), 1843u);
+  EXPECT_EQ(p().Form<SubDisp_TRS>().ProgressBar1.Value, kAllPlaces);
+  EXPECT_EQ(p().SendReq, 0);
+
+  FillLine(3, 2);
+  p().FileLoaded = -1;
+  RunJob(3, 3);
+  EXPECT_EQ(Memory(3), Line(3));
+  EXPECT_EQ(p().FileLoaded, 0);
+  EXPECT_EQ(p().RcvMask, 1 << 3);
+  EXPECT_EQ(p().Form<SubDisp_TRS>().ProgressBar1.Value, kAllPlaces);
+}
+
+TEST_F(TransferTest, AReadNotAcknowledgedStoresNothingAndLeavesTheMaskClear) {
+  FillLine(1, 3);
+  FillMemory(1, 4);
+  const std::vector<int16_t> before = Memory(1);
+  sim().QueueFault(SimLine::Fault::kEsc);  // the first place, step SV of pattern 0, step 0
+  RunJob(3, 1);
+  std::vector<int16_t> expected = Line(1);
+  expected[0] = before[0];
+  EXPECT_EQ(Memory(1), expected);
+  EXPECT_EQ(p().RcvMask, 0);
+}
+
+TEST_F(TransferTest, CancelStopsATransferWithinOneTransaction) {
+  for (int16_t job : {2, 3, 5}) {
+    SCOPED_TRACE(job);
+    sim().ClearLog();
+    int pumps = 0;
+    pump().on_events = [&] {
+      if (++pumps == 100) p().Form<SubDisp_TRS>().cmdCancel_Click();
+    };
+    RunJob(job, 1);
+    pump().on_events = nullptr;
+    EXPECT_EQ(pumps, 100);
+    EXPECT_EQ(sim().Log().size(), 100u);
+    EXPECT_EQ(p().SendReq, 0);
+  }
+}
+
+TEST_F(TransferTest, ATickNeverStartsInsideAnother) {
+  size_t nested = 0;
+  pump().on_events = [&] {
+    const size_t before = sim().Log().size();
+    Tick();  // the 10 ms timer fires while the job lets events run
+    nested += sim().Log().size() - before;
+  };
+  RunJob(3, 2);
+  pump().on_events = nullptr;
+  EXPECT_EQ(nested, 0u);
+  EXPECT_EQ(sim().Log().size(), 1843u);
+}
+
+TEST_F(TransferTest, AJobWordLeftByAClosedDialogIsDropped) {
+  p().CommState = 1;
+  p().SendReq = 2;
+  Tick();
+  EXPECT_EQ(p().SendReq, 0);
+  EXPECT_EQ(sim().Log().size(), 1u);  // polled instead
+}
+
+TEST_F(TransferTest, ExitStopsATransferWithinOneTransaction) {
+  pump().on_events = [&] { p().EndReq = -1; };
+  RunJob(2, 0);
+  EXPECT_EQ(sim().Log().size(), 1u);
+}
+
+TEST_F(TransferTest, CopyMakesTheTargetEqualTheSource) {
+  FillLine(0, 5);
+  FillLine(3, 6);
+  SubDisp_Copy& dialog = p().Form<SubDisp_Copy>();
+  dialog.cmbName(0).SetListIndex(0);
+  dialog.cmbName(1).SetListIndex(3);
+  dialog.cmdStart_Click();
+  int max_progress = 0;
+  pump().on_events = [&] { max_progress = std::max(max_progress, dialog.ProgressBar1.Value); };
+  Tick();
+  EXPECT_EQ(Line(3), Line(0));
+  EXPECT_EQ(Memory(3), Line(0));
+  EXPECT_EQ(max_progress, SubDisp_Copy::kProgressMax);
+  EXPECT_NE(p().SendReq, 5);
+}
+
+TEST_F(TransferTest, CopySendsNothingWhenTheSourceWasNotReadWhole) {
+  FillLine(2, 8);
+  const std::vector<int16_t> target = Line(2);
+  SubDisp_Copy& dialog = p().Form<SubDisp_Copy>();
+  dialog.cmbName(0).SetListIndex(1);
+  dialog.cmbName(1).SetListIndex(2);
+  dialog.cmdStart_Click();
+  sim().QueueFault(SimLine::Fault::kEsc);
+  Tick();
+  EXPECT_EQ(Line(2), target);
+  EXPECT_EQ(msg().Texts(), std::vector<std::string>{p().LoadResString(454)});
+  EXPECT_EQ(Writes(), 0u);
+  EXPECT_EQ(p().SendReq, 0);
+}
+
+TEST_F(TransferTest, ARefusedPatternValueStopsTheJobAndTheProgramGoesOn) {
+  sim().SetRange(0x1000, 0, 100);
+  p().PtnData[0][0][0][0] = 500;
+  RunJob(2, 0);
+  EXPECT_EQ(msg().Texts(), std::vector<std::string>{p().LoadResString(65)});
+  EXPECT_EQ(Writes(), 1u);
+  EXPECT_EQ(p().SendReq, 0);
+  EXPECT_EQ(p().EndReq, 0);
+  EXPECT_EQ(p().PtnData[0][0][0][0], 500);
+}
+
+TEST_F(TransferTest, SendAllAsksForSettingModeBeforeTheOutputLimits) {
+  RunJob(2, 0);
+  const auto log = sim().Log();
+  // The mode word is read before 1C and 22; setting mode is asked for once, as the controller
+  // stays in it while it accepts writes.
+  std::vector<uint16_t> after_access;
+  size_t asks = 0;
+  for (size_t i = 0; i + 1 < log.size(); ++i) {
+    if (log[i].cmd == 'q') ++asks;
+    if (log[i].cmd == 'a') after_access.push_back(log[i + 1 + (log[i + 1].cmd == 'q')].item);
+  }
+  EXPECT_EQ(after_access, (std::vector<uint16_t>{0x001C, 0x0022}));
+  EXPECT_EQ(asks, 1u);
+  EXPECT_EQ(Writes(), 1843u);  // every value written, none refused
+  EXPECT_TRUE(msg().shown.empty());
+}
+
+TEST_F(TransferTest, SetAllRecvReadsAControllerOnceAndOnlyWithAnOpenPort) {
+  FillLine(2, 7);
+  int16_t dev = 2;
+  p().PortOpen = 0;
+  QD470::SetAllRecv(p(), dev);
+  EXPECT_TRUE(sim().Log().empty());
+  EXPECT_EQ(p().SetLoadMask, 0);
+
+  p().PortOpen = -1;
+  int shown = 0;
+  pump().on_events = [&] { shown += p().Form<WaitDisp>().Visible(); };
+  QD470::SetAllRecv(p(), dev);
+  pump().on_events = nullptr;
+  EXPECT_EQ(Memory(2), Line(2));
+  EXPECT_EQ(shown, kAllPlaces);
+  EXPECT_FALSE(p().Form<WaitDisp>().Visible());
+  EXPECT_EQ(p().SetLoadMask, 1 << 2);
+  EXPECT_EQ(p().RcvMask, 1 << 2);
+  // 1843 reads and three polls of the 4 controllers between the groups.
+  EXPECT_EQ(sim().Log().size(), 1843u + 3u * 4u * 11u);
+
+  sim().ClearLog();
+  QD470::SetAllRecv(p(), dev);
+  EXPECT_TRUE(sim().Log().empty());
+}
+
+TEST_F(TransferTest, SetAllRecvWithoutRepliesMarksTheControllerReadButNotReceived) {
+  int16_t dev = 31;
+  p().CommState = 0;
+  sim().Vanish();  // every transaction ends at once without a reply
+  QD470::SetAllRecv(p(), dev);
+  EXPECT_EQ(static_cast<uint32_t>(p().SetLoadMask), 1u << 31);
+  EXPECT_EQ(p().RcvMask, 0);
+  EXPECT_EQ(p().CommErr[31], 1);
+}
+
+TEST_F(TransferTest, TheLineVanishingMidTransferEndsInNoReply) {
+  int pumps = 0;
+  pump().on_events = [&] {
+    if (++pumps == 50) sim().Vanish();
+  };
+  RunJob(3, 1);
+  pump().on_events = nullptr;
+  EXPECT_EQ(pumps, kAllPlaces);
+  EXPECT_EQ(p().CommErr[1], 1);
+  EXPECT_EQ(p().RcvMask, 0);
+  EXPECT_TRUE(p().Comm().Lost());
+  p().CommState = 1;
+  Tick();  // the poll goes on without the line
+  EXPECT_EQ(p().CommErr[0], 1);
+}
+
+}  // namespace
+}  // namespace qd470

@@ -1,0 +1,40 @@
+// A program object whose link is open on the simulated controller line (fast line, short
+// timeouts), in monitoring state.
+#pragma once
+
+#include <memory>
+
+#include "link/qd470_link.h"
+#include "monitor/main_disp.h"
+#include "support/sim_line.h"
+#include "support/test_program.h"
+
+namespace qd470::testing {
+
+class LinkTest : public ProgramTest {
+ protected:
+  static constexpr int kReplyMs = 20;
+  static constexpr int kCharMs = 10;
+
+  void SetUp() override { Connect(32, 32); }
+
+  // A line with `present` answering controllers and `dev_count` configured ones.
+  void Connect(int present, int16_t dev_count) {
+    p().Comm().Close();
+    sim_ = std::make_unique<SimLine>(present);
+    p().Comm().SetTimeouts(kReplyMs, kCharMs);
+    ASSERT_TRUE(p().Comm().Open(sim_->SlavePath(), 0).ok);
+    p().PortOpen = -1;
+    p().CommState = 1;
+    p().CommCond.DevCount = dev_count;
+  }
+  void TearDown() override { p().Comm().Close(); }
+
+  SimLine& sim() { return *sim_; }
+  FakePump& pump() { return fakes_.pump; }
+  void Tick() { p().Form<MainDisp>().tmrComm_Timer(); }
+
+  std::unique_ptr<SimLine> sim_;
+};
+
+}  // namespace qd470::testing
