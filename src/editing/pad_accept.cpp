@@ -57,7 +57,7 @@ class ScreenLabels {
     indexed_ = def.table == SettingTable::kPtnData || def.table == SettingTable::kBlkData;
     index_ = t.EditIdx;
   }
-  // Part 0 (the value or the hours) or 1 (the minutes); nullptr when not shown.
+  // The label of half 0 (the value or the hours) or 1 (the minutes); nullptr when not shown.
   forms::Label* Part(int part) const {
     if (!screen_) return nullptr;
     const auto names = SettingControls(def_);
