@@ -1,8 +1,5 @@
-// The numeric pad's form and entry: captions, digit keys, sign key, keyboard rules, clear,
-// cancel and the focus.
+// The numeric pad's entry: digit keys, sign key, keyboard rules, clear, cancel and the focus.
 #include <gtest/gtest.h>
-
-#include <vector>
 
 #include "editing/pad_fixture.h"
 
@@ -25,49 +22,45 @@ class PadEntryTest : public PadTest {
   }
 };
 
-TEST_F(PadEntryTest, LoadSetsCaptionsAndLayout) {
-  SubDisp_Tenkey& f = pad();
-  EXPECT_EQ(f.Caption, "Setting value change display");
-  EXPECT_EQ(f.Label1.Caption, "Current setting value");
-  EXPECT_EQ(f.Label2.Caption, "Setting range");
-  EXPECT_EQ(f.cmdOK.Caption, "OK");
-  EXPECT_EQ(f.cmdCAN.Caption, "Cancel");
-  EXPECT_EQ(f.cmdNot.Caption, "+/-");
-  EXPECT_EQ(f.Ten_key.Count(), 10);
-  EXPECT_EQ(f.Ten_key(6).Caption, "6");
-  EXPECT_EQ(std::vector<int>({f.Ten_key(6).Left, f.Ten_key(6).Top}),
-            std::vector<int>({1680, 2400}));
-  EXPECT_TRUE(f.txtNewSet.FontBold);
-  EXPECT_EQ(f.txtNewSet.FontSize, 18);
-  for (forms::Label* l : {&f.lblNow, &f.lblLimit, &f.lblInput}) EXPECT_TRUE(l->Caption.empty());
-  EXPECT_TRUE(f.txtNewSet.Text().empty());
-  EXPECT_FALSE(f.Visible());
-}
-
-TEST_F(PadEntryTest, DigitsEnterFromTheRightAndShowWithTheItemsDecimals) {
+// Digits enter from the right and show with the item's decimals; the keyboard's other keys.
+TEST_F(PadEntryTest, EntryBoxShowsTheEntryByTheKeysTyped) {
   struct Row {
+    const char* name;
     int dp;
     std::string_view keys;
-    std::vector<std::string> boxes;  // after each key
-    std::string entry;
+    std::string box, entry;
+    const char* put = nullptr;  // text then put into the box
   };
   const Row rows[] = {
-      {1, "123", {"0.1", "1.2", "12.3"}, "123"},
-      {0, "005", {"0", "0", "5"}, "5"},
-      {3, "12345", {"0.001", "0.012", "0.123", "1.234", "12.345"}, "12345"},
+      {"one decimal", 1, "123", "12.3", "123"},
+      {"first of three decimals", 3, "1", "0.001", "1"},
+      {"three decimals", 3, "12345", "12.345", "12345"},
+      {"leading zeros", 0, "005", "5", "5"},
+      {"Backspace clears the entry", 1, "12\b", "0.0", ""},
+      {"so does the point", 1, "12.", "0.0", ""},
+      {"cleared without decimals", 0, "12\b", "", ""},
+      {"keyboard minus", 0, "12-", "-12", "-12"},
+      {"any other key changes nothing", 0, "1a2 x", "12", "12"},
+      {"text put into the box gives way", 1, "42", "4.2", "42", "4.2abc"},
   };
   for (const Row& r : rows) {
-    SCOPED_TRACE(r.dp);
+    SCOPED_TRACE(r.name);
     OpenWithDecimals(r.dp);
-    std::vector<std::string> boxes;
-    for (char c : r.keys) {
-      Click(std::string(1, c));
-      boxes.push_back(Box());
-    }
-    EXPECT_EQ(boxes, r.boxes);
+    Type(r.keys);
+    if (r.put) pad().txtNewSet.SetText(r.put);
+    EXPECT_EQ(Box(), r.box);
     EXPECT_EQ(pad().lblInput.Caption, r.entry);
     pad().cmdCAN_Click();
   }
+}
+
+TEST_F(PadEntryTest, DigitButtonsEnterAndClearEmptiesTheEntry) {
+  OpenWithDecimals(1);
+  Click("42");
+  EXPECT_EQ(Box(), "4.2");
+  pad().cmdCE_Click();
+  EXPECT_EQ(Box(), "0.0");
+  EXPECT_TRUE(pad().lblInput.Caption.empty());
 }
 
 TEST_F(PadEntryTest, SignKeyRefusesASignBeyondTheLimits) {
@@ -95,37 +88,6 @@ TEST_F(PadEntryTest, SignKeyRefusesASignBeyondTheLimits) {
     for (const auto& m : msg().shown) EXPECT_EQ(m.text, "The value is out of the range.");
     pad().cmdCAN_Click();
   }
-}
-
-TEST_F(PadEntryTest, KeyboardRules) {
-  struct Row {
-    int dp;
-    std::string_view keys;
-    std::string box;
-  };
-  const Row rows[] = {
-      {1, "12\b", "0.0"},  // Backspace clears the whole entry
-      {1, "12.", "0.0"},   // so does "."
-      {0, "12\b", ""},    {0, "12-", "-12"}, {0, "1a2 x", "12"},  // any other key changes nothing
-      {1, "45", "4.5"},
-  };
-  for (const Row& r : rows) {
-    SCOPED_TRACE(std::string(r.keys));
-    OpenWithDecimals(r.dp);
-    Type(r.keys);
-    EXPECT_EQ(Box(), r.box);
-    pad().cmdCAN_Click();
-  }
-}
-
-TEST_F(PadEntryTest, TextPutIntoTheBoxGivesWayToTheEntry) {
-  OpenWithDecimals(1);
-  Click("42");
-  pad().txtNewSet.SetText("4.2abc");
-  EXPECT_EQ(Box(), "4.2");
-  pad().cmdCE_Click();
-  EXPECT_EQ(Box(), "0.0");
-  EXPECT_TRUE(pad().lblInput.Caption.empty());
 }
 
 TEST_F(PadEntryTest, AKeyOnAButtonMovesTheFocusToTheBoxAndTypes) {
