@@ -12,19 +12,23 @@ using testing::ProgramTest;
 
 class TransferDialogsTest : public ProgramTest {};
 
-TEST_F(TransferDialogsTest, TransferButtonsRequestTheirJobs) {
+TEST_F(TransferDialogsTest, ButtonsRequestTheirJobs) {
   struct Row {
-    forms::CommandButton& (*button)(SubDisp_TRS&);
+    const char* name;
+    forms::CommandButton& (*button)(Program&);
     int16_t job;
   };
-  const Row rows[] = {{[](SubDisp_TRS& d) -> forms::CommandButton& { return d.cmdSend; }, 2},
-                      {[](SubDisp_TRS& d) -> forms::CommandButton& { return d.cmdRecv; }, 3},
-                      {[](SubDisp_TRS& d) -> forms::CommandButton& { return d.cmdCancel; }, 4}};
+  const Row rows[] = {
+      {"send", [](Program& p) -> auto& { return p.Form<SubDisp_TRS>().cmdSend; }, 2},
+      {"receive", [](Program& p) -> auto& { return p.Form<SubDisp_TRS>().cmdRecv; }, 3},
+      {"cancel", [](Program& p) -> auto& { return p.Form<SubDisp_TRS>().cmdCancel; }, 4},
+      {"copy", [](Program& p) -> auto& { return p.Form<SubDisp_Copy>().cmdStart; }, 5},
+  };
   for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
     p().CommState = 1;
     p().SendReq = 0;
-    SubDisp_TRS& dialog = p().Form<SubDisp_TRS>();
-    row.button(dialog).RaiseClick();
+    row.button(p()).RaiseClick();
     EXPECT_EQ(p().CommState, 7);
     EXPECT_EQ(p().SendReq, row.job);
   }
@@ -42,15 +46,6 @@ TEST_F(TransferDialogsTest, EndingTheTransferDialogReturnsToMonitoring) {
     EXPECT_EQ(p().CommState, 1);
     EXPECT_FALSE(p().Forms().IsLoaded<SubDisp_TRS>());
   }
-}
-
-TEST_F(TransferDialogsTest, CopyStartRequestsTheCopyJob) {
-  SubDisp_Copy& dialog = p().Form<SubDisp_Copy>();
-  EXPECT_EQ(dialog.ProgressBar1.Max, 3866);
-  EXPECT_EQ(dialog.Caption, "Unit-to-unit setting value copy");
-  dialog.cmdStart.RaiseClick();
-  EXPECT_EQ(p().CommState, 7);
-  EXPECT_EQ(p().SendReq, 5);
 }
 
 }  // namespace
