@@ -87,7 +87,6 @@ TEST_F(PadCaptionsTest, FixedRowsGiveTheirValueFormAndHint) {
       {"lblTsonM", 12, 0, 0, 59, "59", " 0 to 59 "},
       {"lblSh", -1, 0, 6, 13700, "1370.0", "Rated low limit to rated high limit"},
       {"lblFOll", -1, 0, 0, 3, "3", " -5 to 105 "},
-      {"lblOllb", 4, 0, 0, 3, "3", " -5 to 105 "},
       {"lblA2dy", -1, 1, 0, 7, "7", " 0 to 10000"},
       {"lblFilt", -1, 1, 0, 5, "0.5", " 0.0 to 100.0 "},
   };
