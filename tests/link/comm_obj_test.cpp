@@ -101,15 +101,26 @@ TEST(CommObj, OpenFailuresReportTheirErrorAndLeaveThePortClosed) {
   }
 }
 
+// A failing system call or a line that vanishes: no reply, and none asked for from then on.
 TEST(CommObj, ALostLineGivesNoReplyAtOnceFromThenOn) {
-  for (auto call :
-       {FaultyPosix::kWrite, FaultyPosix::kRead, FaultyPosix::kPoll, FaultyPosix::kPollHangUp}) {
-    SCOPED_TRACE(call);
+  struct Row {
+    const char* name;
+    FaultyPosix::Call call;  // kNone: the line itself vanishes
+  };
+  const Row rows[] = {{"write fails", FaultyPosix::kWrite},
+                      {"read fails", FaultyPosix::kRead},
+                      {"poll fails", FaultyPosix::kPoll},
+                      {"hang-up", FaultyPosix::kPollHangUp},
+                      {"line vanishes", FaultyPosix::kNone}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
     SimLine sim(1);
     FaultyPosix sys;
     CommObj comm(&sys);
+    comm.SetTimeouts(20, 10);
     ASSERT_TRUE(comm.Open(sim.SlavePath(), 0).ok);
-    sys.fail = call;
+    if (row.call == FaultyPosix::kNone) sim.Vanish();
+    sys.fail = row.call;
     TrFrame frame = MakeFrame(0, kCmdRead, 0x0080);
     EXPECT_EQ(comm.Transact(frame), kRecvNone);
     EXPECT_TRUE(comm.Lost());
@@ -150,18 +161,6 @@ TEST(CommObj, RepliesOfTheLineAreClassified) {
   EXPECT_EQ(comm.Transact(read), kRecvAck);
   // No single wait is longer than the reply timeout and the request's wire time.
   EXPECT_LE(sys.max_poll_ms, 20 + 6);
-}
-
-TEST(CommObj, TheLineVanishingEndsInNoReply) {
-  SimLine sim(1);
-  CommObj comm;
-  comm.SetTimeouts(20, 10);
-  ASSERT_TRUE(comm.Open(sim.SlavePath(), 0).ok);
-  sim.Vanish();
-  TrFrame read = MakeFrame(0, kCmdRead, 0x0080);
-  EXPECT_EQ(comm.Transact(read), kRecvNone);
-  EXPECT_EQ(comm.Transact(read), kRecvNone);
-  EXPECT_TRUE(comm.Lost());
 }
 
 }  // namespace

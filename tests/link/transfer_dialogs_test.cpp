@@ -15,20 +15,20 @@ class TransferDialogsTest : public ProgramTest {};
 TEST_F(TransferDialogsTest, ButtonsRequestTheirJobs) {
   struct Row {
     const char* name;
-    forms::CommandButton& (*button)(Program&);
     int16_t job;
+    void (*click)(Program&);
   };
   const Row rows[] = {
-      {"send", [](Program& p) -> auto& { return p.Form<SubDisp_TRS>().cmdSend; }, 2},
-      {"receive", [](Program& p) -> auto& { return p.Form<SubDisp_TRS>().cmdRecv; }, 3},
-      {"cancel", [](Program& p) -> auto& { return p.Form<SubDisp_TRS>().cmdCancel; }, 4},
-      {"copy", [](Program& p) -> auto& { return p.Form<SubDisp_Copy>().cmdStart; }, 5},
+      {"send", 2, [](Program& p) { p.Form<SubDisp_TRS>().cmdSend.RaiseClick(); }},
+      {"receive", 3, [](Program& p) { p.Form<SubDisp_TRS>().cmdRecv.RaiseClick(); }},
+      {"cancel", 4, [](Program& p) { p.Form<SubDisp_TRS>().cmdCancel.RaiseClick(); }},
+      {"copy", 5, [](Program& p) { p.Form<SubDisp_Copy>().cmdStart.RaiseClick(); }},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     p().CommState = 1;
     p().SendReq = 0;
-    row.button(p()).RaiseClick();
+    row.click(p());
     EXPECT_EQ(p().CommState, 7);
     EXPECT_EQ(p().SendReq, row.job);
   }
