@@ -1,5 +1,5 @@
-// The poll cycle: the monitor items of every connected controller in turn, the end of
-// auto-tuning, and the communication-error frame of the settings screen at each cycle's end.
+// The poll cycle: the monitor items of every connected controller in turn and the end of
+// auto-tuning; the main screen is refreshed at each cycle's end.
 #include <algorithm>
 #include <array>
 
@@ -89,17 +89,3 @@ void AtEndRecv(Program& p, int16_t dev) {
 }
 
 }  // namespace qd470::QD470
-
-namespace qd470 {
-
-// The settings screen shows its communication-error frame while the controller it shows failed
-// its last transaction.
-void MainDisp::CRTAllMon() {
-  if (!p_.Forms().IsLoaded<SubDisp_Set>()) return;
-  SubDisp_Set& screen = p_.Form<SubDisp_Set>();
-  const int c = screen.cmbName.ListIndex();
-  if (c < 0 || c >= kMaxDevices) return;
-  screen.frmComerrSet.Visible = p_.CommErr[c] != 0;
-}
-
-}  // namespace qd470

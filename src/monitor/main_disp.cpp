@@ -88,6 +88,17 @@ void MainDisp::PtnManDisp() {
   showing_ = false;
 }
 
+// The end of a poll cycle: the pattern numbers and manual MVs, and the settings screen's
+// communication-error frame while the controller it shows failed its last transaction.
+void MainDisp::CRTAllMon() {
+  PtnManDisp();
+  if (!p_.Forms().IsLoaded<SubDisp_Set>()) return;
+  SubDisp_Set& screen = p_.Form<SubDisp_Set>();
+  const int c = screen.cmbName.ListIndex();
+  if (c < 0 || c >= kMaxDevices) return;
+  screen.frmComerrSet.Visible = p_.CommErr[c] != 0;
+}
+
 void MainDisp::ShowManual(int ch, forms::Label& label, forms::UpDown& updown) {
   const int16_t value = p_.ManMvTbl()[ch];
   label.Caption = SubDisp_Set::DpValText(value, kManualDecimals);

@@ -112,7 +112,7 @@ void Opuning::cmdStart_Click() {
 }
 
 void Opuning::Form_QueryUnload(bool& /*cancel*/) {
-  if (!Started) p_.EndReq = -1;
+  if (p_.CommState == 0) p_.EndReq = -1;
 }
 
 }  // namespace qd470

@@ -14,7 +14,8 @@ class Opuning : public forms::Form {
 
   // Clears FileLoaded and shows the conditions in force.
   void Form_Load() override;
-  // Closing the window before Start ends the program.
+  // Closing the window before monitoring starts (before Start, or while the first reads run)
+  // ends the program.
   void Form_QueryUnload(bool& cancel) override;
 
   void cmbPort_Click();

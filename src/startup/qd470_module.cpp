@@ -1,11 +1,13 @@
 // The start-up sequence and the main loop's first pass.
 #include "startup/qd470_module.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <string>
 
+#include "link/qd470_link.h"
 #include "link/subdisp_trs.h"
 #include "model/file_names.h"
 #include "monitor/main_disp.h"
@@ -37,6 +39,19 @@ void ReportFolderError(Program& p) {
                            p.FolderError().message() + ")";
   std::fprintf(stderr, "%s\n", line.c_str());
   p.MsgBox(line, forms::MsgButtons::kOk, forms::MsgIcon::kCritical);
+}
+
+// Opens the port of the conditions in force at their speed. A failure is said with strings 10
+// and 11, and with 464 when the port is refused for lack of permission; the program then runs
+// without a line.
+bool OpenPort(Program& p) {
+  const OpenResult opened = p.Comm().Open(p.CommPort, p.CommCond.SpeedIdx);
+  p.PortOpen = opened.ok ? kTrue : kFalse;
+  if (opened.ok) return true;
+  std::string text = p.LoadResString(10) + "\n" + p.LoadResString(11);
+  if (opened.error == EACCES || opened.error == EPERM) text += "\n" + p.LoadResString(464);
+  p.MsgBox(text);
+  return false;
 }
 
 // Runs one step of the start-up; a failure of it is recovered and start-up goes on.
@@ -83,18 +98,30 @@ bool WaitForStart(Program& p) {
 }
 
 void StartMonitoring(Program& p) {
-  // LINK: open p.CommPort at the chosen speed; on failure strings 10 and 11 (and 464 when the
-  // port is refused for lack of permission). With the link open: read the monitor items of every
-  // connected controller, read controller 0's settings when ReadIdx is 0, and set StartRead.
-  p.PortOpen = kFalse;
   p.StartRead = kFalse;
+  if (OpenPort(p)) {
+    PollAll(p);
+    if (p.CommCond.ReadIdx == 0) {
+      p.StartRead = kTrue;
+      int16_t first = 0;
+      SetAllRecv(p, first);
+    }
+  }
   if (p.CommCond.ReadIdx != 0) p.SetLoadMask = -1;
+  if (p.EndReq == -1) return;  // the start-up window was closed during the reads
   MainDisp& main_form = p.Form<MainDisp>();
   main_form.NameSet();
   if (p.Forms().IsLoaded<Opuning>()) p.Forms().Hide(p.Form<Opuning>());
   p.Forms().Show(main_form);
   p.CommState = 1;
-  // LINK: MainDisp.tmrComm enabled here.
+  main_form.tmrComm.Enabled = true;
+}
+
+void EndProgram(Program& p) {
+  p.EndReq = -1;
+  if (p.Forms().IsLoaded<MainDisp>()) p.Form<MainDisp>().tmrComm.Enabled = false;
+  p.Comm().Close();
+  p.PortOpen = kFalse;
 }
 
 }  // namespace qd470::QD470
