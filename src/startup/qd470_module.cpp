@@ -41,17 +41,13 @@ void ReportFolderError(Program& p) {
   p.MsgBox(line, forms::MsgButtons::kOk, forms::MsgIcon::kCritical);
 }
 
-// Opens the port of the conditions in force at their speed. A failure is said with strings 10
-// and 11, and with 464 when the port is refused for lack of permission; the program then runs
-// without a line.
+// Opens the port of the conditions in force at their speed; a failure is said and the program
+// then runs without a line.
 bool OpenPort(Program& p) {
   const OpenResult opened = p.Comm().Open(p.CommPort, p.CommCond.SpeedIdx);
   p.PortOpen = opened.ok ? kTrue : kFalse;
-  if (opened.ok) return true;
-  std::string text = p.LoadResString(10) + "\n" + p.LoadResString(11);
-  if (opened.error == EACCES || opened.error == EPERM) text += "\n" + p.LoadResString(464);
-  p.MsgBox(text);
-  return false;
+  if (!opened.ok) p.MsgBox(PortOpenError(p, opened.error));
+  return opened.ok;
 }
 
 // Runs one step of the start-up; a failure of it is recovered and start-up goes on.
@@ -65,6 +61,12 @@ void RunStep(Program& p, Step step) {
 }
 
 }  // namespace
+
+std::string PortOpenError(const Program& p, int error) {
+  std::string text = p.LoadResString(10) + "\n" + p.LoadResString(11);
+  if (error == EACCES || error == EPERM) text += "\n" + p.LoadResString(464);
+  return text;
+}
 
 void NameDefaults(Program& p) {
   const std::string name = p.LoadResString(244);

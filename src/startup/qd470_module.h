@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace qd470 {
 class Program;
@@ -31,6 +32,10 @@ bool WaitForStart(Program& p);
 // screen, sets CommState 1 and starts the communication timer. A port that cannot be opened is
 // said (strings 10 and 11) and the program runs on without a line.
 void StartMonitoring(Program& p);
+
+// What a port that cannot be opened is said with: strings 10 and 11 on two lines, and string
+// 464 on a third when `error` (errno) says that the user may not use the port.
+std::string PortOpenError(const Program& p, int error);
 
 // The way out of the main loop: stops the communication timer and closes the port.
 void EndProgram(Program& p);
