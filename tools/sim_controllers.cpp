@@ -1,9 +1,11 @@
 // Developer tool: the simulated controller line of the tests on a pseudo-terminal, for pointing
-// the real program at it. Prints the port path and answers until interrupted.
+// the real program at it. Prints the port path, then every write the controllers receive, and
+// answers until interrupted.
 //   sim_controllers [N [BAUD]]   N controllers 1 to 32 (default 1); BAUD paces the replies
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 #include "support/sim_defaults.h"
 #include "support/sim_line.h"
@@ -45,7 +47,14 @@ int main(int argc, char** argv) {
   }
   std::printf("%s\n", line.SlavePath().c_str());
   std::fflush(stdout);
-  int signal = 0;
-  sigwait(&stop, &signal);
+  const timespec every{0, 200'000'000};
+  while (sigtimedwait(&stop, nullptr, &every) < 0) {
+    for (const auto& request : line.TakeLog()) {
+      if (request.cmd == ' ' || !request.data) continue;
+      std::printf("controller %d: %c %04X = %d\n", request.dev, request.cmd, request.item,
+                  *request.data);
+    }
+    std::fflush(stdout);
+  }
   return 0;
 }
