@@ -6,6 +6,7 @@
 #include <exception>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "link/qd470_link.h"
 #include "link/subdisp_trs.h"
@@ -46,7 +47,7 @@ void ReportFolderError(Program& p) {
 bool OpenPort(Program& p) {
   const OpenResult opened = p.Comm().Open(p.CommPort, p.CommCond.SpeedIdx);
   p.PortOpen = opened.ok ? kTrue : kFalse;
-  if (!opened.ok) p.MsgBox(PortOpenError(p, opened.error));
+  if (!opened.ok) p.MsgBox(PortOpenError(p, p.CommPort, opened.error));
   return opened.ok;
 }
 
@@ -62,8 +63,9 @@ void RunStep(Program& p, Step step) {
 
 }  // namespace
 
-std::string PortOpenError(const Program& p, int error) {
-  std::string text = p.LoadResString(10) + "\n" + p.LoadResString(11);
+std::string PortOpenError(const Program& p, const std::string& port, int error) {
+  std::string text = p.LoadResString(10) + "\n" + p.LoadResString(11) + "\n" + port + " (" +
+                     std::generic_category().message(error) + ")";
   if (error == EACCES || error == EPERM) text += "\n" + p.LoadResString(464);
   return text;
 }

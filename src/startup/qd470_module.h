@@ -33,9 +33,10 @@ bool WaitForStart(Program& p);
 // said (strings 10 and 11) and the program runs on without a line.
 void StartMonitoring(Program& p);
 
-// What a port that cannot be opened is said with: strings 10 and 11 on two lines, and string
-// 464 on a third when `error` (errno) says that the user may not use the port.
-std::string PortOpenError(const Program& p, int error);
+// What a port that cannot be opened is said with: strings 10 and 11, the port and the reason
+// (`error`, an errno), and string 464 when the reason is that the user may not use the port;
+// one line each.
+std::string PortOpenError(const Program& p, const std::string& port, int error);
 
 // The way out of the main loop: stops the communication timer and closes the port.
 void EndProgram(Program& p);
