@@ -126,6 +126,22 @@ TEST_F(EndToEndTest, APortRefusedForLackOfPermissionNamesTheGroup) {
             std::string::npos);
 }
 
+// The operator gives up waiting for the first read of the settings and closes the start-up
+// window: the read stops after the transaction under way and the main screen never shows.
+TEST_F(EndToEndTest, ClosingTheStartWindowDuringTheFirstReadEndsTheProgram) {
+  Conditions(0);
+  testing::ScriptOperator(p(), "", sim.SlavePath());
+  fakes_.pump.on_events = [this] {
+    if (fakes_.pump.calls == 10) p().Forms().RequestClose(p().Form<Opuning>());
+  };
+  QD470::Main(p());
+  fakes_.pump.on_events = nullptr;
+  EXPECT_EQ(p().EndReq, -1);
+  EXPECT_EQ(fakes_.pump.calls, 10);
+  EXPECT_FALSE(main().Visible());
+  EXPECT_FALSE(main().tmrComm.Enabled);
+}
+
 TEST_F(EndToEndTest, TheWayOutClosesThePort) {
   Conditions(1);
   testing::ScriptOperator(p(), "", sim.SlavePath());
