@@ -18,7 +18,7 @@ namespace qd470 {
 namespace {
 
 constexpr int16_t kPatternItem = 95;
-constexpr int kPatternHint = 396;  // " 0 to 9 "
+constexpr int kPatternHint = 396;       // " 0 to 9 "
 constexpr int16_t kManualDecimals = 1;  // manual MV in 0.1 %
 
 // The number a pattern label shows; 0 when it holds none or 10 and more.

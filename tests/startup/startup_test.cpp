@@ -48,8 +48,9 @@ class StartupTest : public ProgramTest {
 TEST_F(StartupTest, FirstStartInAnEmptyFolder) {
   Script();
   QD470::Main(p());
-  EXPECT_EQ(msg().Texts(), (std::vector<std::string>{p().LoadResString(467),
-                                                     QD470::PortOpenError(p(), no_port.string(), ENOENT)}));
+  EXPECT_EQ(msg().Texts(),
+            (std::vector<std::string>{p().LoadResString(467),
+                                      QD470::PortOpenError(p(), no_port.string(), ENOENT)}));
   EXPECT_EQ(seen, (std::vector<std::string>{"SubDisp_SSet", "Opuning"}));
   EXPECT_EQ(messages_then, (std::vector<size_t>{1, 1}));
   EXPECT_EQ(opuning_shown, (std::vector<bool>{true, true}));
