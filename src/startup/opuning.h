@@ -21,6 +21,8 @@ class Opuning : public forms::Form {
   void cmbPort_Click();
   // Keeps the conditions shown (init file and port file by atomic replace) and ends the wait.
   void cmdStart_Click();
+  // Says that the first reads are running and lets the window show it.
+  void ShowReading();
 
   forms::Frame& fraCond;
   forms::Label& lblDev;
@@ -32,6 +34,7 @@ class Opuning : public forms::Form {
   forms::ComboBox& cmbSpeed;
   forms::ControlArray<forms::OptionButton> optRead;  // index = read-at-start index
   forms::CommandButton& cmdStart;
+  forms::Label& lblWait;  // shown while the first reads run after Start
 
   // True once the operator pressed Start.
   bool Started = false;

@@ -104,8 +104,10 @@ bool WaitForStart(Program& p) {
 void StartMonitoring(Program& p) {
   p.StartRead = kFalse;
   if (OpenPort(p)) {
+    const bool read_settings = p.CommCond.ReadIdx == 0;
+    if (read_settings && p.Forms().IsLoaded<Opuning>()) p.Form<Opuning>().ShowReading();
     PollAll(p);
-    if (p.CommCond.ReadIdx == 0) {
+    if (read_settings) {
       p.StartRead = kTrue;
       int16_t first = 0;
       SetAllRecv(p, first);

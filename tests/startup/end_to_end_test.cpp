@@ -126,16 +126,19 @@ TEST_F(EndToEndTest, APortRefusedForLackOfPermissionNamesTheGroup) {
             std::string::npos);
 }
 
-// The operator gives up waiting for the first read of the settings and closes the start-up
-// window: the read stops after the transaction under way and the main screen never shows.
+// The start-up window says that the settings are being read; the operator gives up waiting and
+// closes it: the read stops after the transaction under way and the main screen never shows.
 TEST_F(EndToEndTest, ClosingTheStartWindowDuringTheFirstReadEndsTheProgram) {
   Conditions(0);
   testing::ScriptOperator(p(), "", sim.SlavePath());
-  fakes_.pump.on_events = [this] {
+  bool said_reading = false;
+  fakes_.pump.on_events = [&] {
+    said_reading = p().Form<Opuning>().lblWait.Visible;
     if (fakes_.pump.calls == 10) p().Forms().RequestClose(p().Form<Opuning>());
   };
   QD470::Main(p());
   fakes_.pump.on_events = nullptr;
+  EXPECT_TRUE(said_reading);
   EXPECT_EQ(p().EndReq, -1);
   EXPECT_EQ(fakes_.pump.calls, 10);
   EXPECT_FALSE(main().Visible());
