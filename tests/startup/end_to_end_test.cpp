@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "editing/subdisp_tenkey.h"
 #include "model/comm_cond_record.h"
@@ -104,7 +105,7 @@ TEST_F(EndToEndTest, APortThatIsNotThereIsSaidAndTheMainScreenStillWorks) {
   testing::ScriptOperator(p(), "", port);
   QD470::Main(p());
   EXPECT_EQ(msg().Texts().back(), p().LoadResString(10) + "\n" + p().LoadResString(11) + "\n" +
-                                      port + " (No such file or directory)");
+                                      port + " (" + std::generic_category().message(ENOENT) + ")");
   EXPECT_EQ(p().PortOpen, kFalse);
   EXPECT_EQ(p().StartRead, kFalse);
   ASSERT_TRUE(main().Visible());
