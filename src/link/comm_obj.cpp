@@ -2,6 +2,7 @@
 #include "link/comm_obj.h"
 
 #include <fcntl.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -49,6 +50,27 @@ void SetLine(termios& tio, int baud) {
   cfsetospeed(&tio, SpeedOf(baud));
 }
 
+// A pseudo-terminal keeps 8 data bits without parity whatever it is asked, and once its speed
+// is set refuses (EINVAL) a request whose only other changes are those: the next opening of the
+// same one (the program started again on a simulated line) asks for what it keeps.
+bool IsPseudoTerminal(Posix& sys, int fd) {
+  constexpr unsigned kPtySlaveFirst = 136, kPtySlaveLast = 143;  // Unix98 pty slave majors
+  struct stat st {};
+  return sys.Fstat(fd, &st) == 0 && S_ISCHR(st.st_mode) && major(st.st_rdev) >= kPtySlaveFirst &&
+         major(st.st_rdev) <= kPtySlaveLast;
+}
+
+bool ApplyLine(Posix& sys, int fd, int baud) {
+  termios tio{};
+  if (sys.TcGetAttr(fd, &tio) != 0) return false;
+  const tcflag_t kept = tio.c_cflag & (CSIZE | PARENB | PARODD);
+  SetLine(tio, baud);
+  if (sys.TcSetAttr(fd, TCSANOW, &tio) == 0) return true;
+  if (errno != EINVAL || !IsPseudoTerminal(sys, fd)) return false;
+  tio.c_cflag = (tio.c_cflag & ~(CSIZE | PARENB | PARODD)) | kept;
+  return sys.TcSetAttr(fd, TCSANOW, &tio) == 0;
+}
+
 Posix& RealPosix() {
   static Posix real;
   return real;
@@ -68,6 +90,7 @@ int Posix::TcSetAttr(int fd, int action, const termios* tio) {
   return ::tcsetattr(fd, action, tio);
 }
 int Posix::TcFlush(int fd, int queue) { return ::tcflush(fd, queue); }
+int Posix::Fstat(int fd, struct stat* st) { return ::fstat(fd, st); }
 
 CommObj::CommObj(Posix* sys) : sys_(sys ? sys : &RealPosix()) {}
 
@@ -101,13 +124,7 @@ OpenResult CommObj::Open(std::string_view name, int speed_idx) {
     result.error = errno;
     return result;
   }
-  termios tio{};
-  bool set = sys_->TcGetAttr(fd, &tio) == 0;
-  if (set) {
-    SetLine(tio, baud);
-    set = sys_->TcSetAttr(fd, TCSANOW, &tio) == 0;
-  }
-  if (!set) {
+  if (!ApplyLine(*sys_, fd, baud)) {
     result.error = errno;
     sys_->Close(fd);
     return result;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <poll.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <termios.h>
 
@@ -27,6 +28,7 @@ class Posix {
   virtual int TcGetAttr(int fd, termios* tio);
   virtual int TcSetAttr(int fd, int action, const termios* tio);
   virtual int TcFlush(int fd, int queue);
+  virtual int Fstat(int fd, struct stat* st);
 };
 
 // The outcome of opening a port: ok, or the errno of the call that failed (EACCES: the user is

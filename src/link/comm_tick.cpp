@@ -38,7 +38,7 @@ void CopyJob(Program& p, MainDisp& main) {
   const int16_t a = Chosen(dialog.cmbName(0));
   const int16_t b = Chosen(dialog.cmbName(1));
   StartProgress(p, dialog.ProgressBar1, 0);
-  if (!main.SetTRecive(a)) {
+  if (!main.SetTRecive(a) || p.EndReq == -1) {
     // B is never overwritten with values that were not read from A.
     if (p.SendReq == kCopy && p.EndReq != -1) p.MsgBox(p.LoadResString(kSourceUnread));
     return;
@@ -62,6 +62,7 @@ void RunJob(Program& p, MainDisp& main) {
       SubDisp_TRS& dialog = p.Form<SubDisp_TRS>();
       StartProgress(p, dialog.ProgressBar1, 0);
       main.SetTRecive(Chosen(dialog.cmbName));
+      if (p.EndReq == -1) break;  // the program ends: the screens are gone, nothing is redrawn
       p.FileLoaded = 0;
       p.Form<SubDisp_Set>().SetDispUpDate();
       break;
@@ -82,7 +83,7 @@ void RunJob(Program& p, MainDisp& main) {
 
 void MainDisp::tmrComm_Timer() {
   LinkState& link = p_.Link();
-  if (link.in_tick) return;
+  if (link.in_tick || p_.EndReq == -1) return;
   link.in_tick = true;
   if (p_.CommState == kMonitoring) {
     // A job word left behind by a dialog that has closed is dropped.

@@ -1,5 +1,5 @@
-// The poll cycle: the monitor items of every connected controller in turn, the end of
-// auto-tuning, and the communication-error frame of the settings screen at each cycle's end.
+// The poll cycle: the monitor items of every connected controller in turn and the end of
+// auto-tuning; the main screen is refreshed at each cycle's end.
 #include <algorithm>
 #include <array>
 
@@ -38,16 +38,20 @@ constexpr std::array<PollItem, 11> kPollItems{{
 constexpr int kPidBlockItems = 5;
 constexpr uint8_t kFixPidFirst = 0x02, kFixPidLast = 0x06;
 
-// Reads one monitor item; an acknowledged value replaces the old one.
-void PollOne(Program& p, int16_t dev, const PollItem& poll) {
-  const auto value = ReadItem(p, dev, poll.item);
-  if (!value) return;
+// Reads one monitor item; an acknowledged value replaces the old one. False when the controller
+// gave no reply at all: it is then passed over for the rest of the cycle, since its other items
+// would only wait out the same timeout and hold up the controllers that do answer.
+bool PollOne(Program& p, int16_t dev, const PollItem& poll) {
+  RecvCode code = kRecvNone;
+  const auto value = ReadItem(p, dev, poll.item, &code);
+  if (!value) return code != kRecvNone;
   int16_t& slot = poll.table(p)[dev];
   const int16_t old = slot;
   slot = *value;
   if (poll.item == kStatusItem && (old & kAutoTuning) && !(*value & kAutoTuning)) {
     AtEndRecv(p, dev);
   }
+  return true;
 }
 
 }  // namespace
@@ -56,8 +60,8 @@ void PollStep(Program& p) {
   LinkState& link = p.Link();
   const int16_t count = std::clamp<int16_t>(p.CommCond.DevCount, 1, kMaxDevices);
   if (link.poll_dev >= count) link.poll_dev = 0, link.poll_item = 0;
-  PollOne(p, link.poll_dev, kPollItems[link.poll_item]);
-  if (++link.poll_item < static_cast<int16_t>(kPollItems.size())) return;
+  const bool answered = PollOne(p, link.poll_dev, kPollItems[link.poll_item]);
+  if (answered && ++link.poll_item < static_cast<int16_t>(kPollItems.size())) return;
   link.poll_item = 0;
   if (++link.poll_dev < count) return;
   link.poll_dev = 0;
@@ -67,7 +71,9 @@ void PollStep(Program& p) {
 void PollAll(Program& p) {
   const int16_t count = std::clamp<int16_t>(p.CommCond.DevCount, 1, kMaxDevices);
   for (int16_t dev = 0; dev < count && p.EndReq != -1; ++dev) {
-    for (const PollItem& poll : kPollItems) PollOne(p, dev, poll);
+    for (const PollItem& poll : kPollItems) {
+      if (!PollOne(p, dev, poll)) break;
+    }
   }
 }
 
@@ -89,17 +95,3 @@ void AtEndRecv(Program& p, int16_t dev) {
 }
 
 }  // namespace qd470::QD470
-
-namespace qd470 {
-
-// The settings screen shows its communication-error frame while the controller it shows failed
-// its last transaction.
-void MainDisp::CRTAllMon() {
-  if (!p_.Forms().IsLoaded<SubDisp_Set>()) return;
-  SubDisp_Set& screen = p_.Form<SubDisp_Set>();
-  const int c = screen.cmbName.ListIndex();
-  if (c < 0 || c >= kMaxDevices) return;
-  screen.frmComerrSet.Visible = p_.CommErr[c] != 0;
-}
-
-}  // namespace qd470

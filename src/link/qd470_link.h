@@ -16,8 +16,9 @@ namespace qd470::QD470 {
 
 // ---- Transactions (each records the controller's CommErr).
 RecvCode Exchange(Program& p, int dev, TrFrame& frame);
-// The value of an acknowledged read of `item`; nullopt otherwise.
-std::optional<int16_t> ReadItem(Program& p, int dev, uint16_t item);
+// The value of an acknowledged read of `item`; nullopt otherwise. The reply class goes to `code`
+// when given.
+std::optional<int16_t> ReadItem(Program& p, int dev, uint16_t item, RecvCode* code = nullptr);
 RecvCode WriteItem(Program& p, int dev, uint16_t item, int16_t value);
 
 // ---- Poll.
@@ -35,19 +36,27 @@ void SetModeChk(Program& p, int16_t dev);
 
 // ---- Groups of all settings. Each moves the running job's progress once per place and stops
 // (returning false) when the job is cancelled or the program ends. The reads store only
-// acknowledged values and count the others in `failed`.
-bool PtnRecv(Program& p, int16_t dev, int& failed);
-bool BlkRecv(Program& p, int16_t dev, int& failed);
-bool OtrRecv(Program& p, int16_t dev, int& failed);
-bool FixRecv(Program& p, int16_t dev, int& failed);
+// acknowledged values and count the others in the tally; they also stop when the controller
+// has not answered kSilentReads reads in a row: it is not on the line, and waiting out the
+// timeout of every other place would hold the program for minutes.
+struct RecvTally {
+  int failed = 0;  // reads not acknowledged
+  int silent = 0;  // reads in a row without any reply
+};
+inline constexpr int kSilentReads = 5;
+bool PtnRecv(Program& p, int16_t dev, RecvTally& tally);
+bool BlkRecv(Program& p, int16_t dev, RecvTally& tally);
+bool OtrRecv(Program& p, int16_t dev, RecvTally& tally);
+bool FixRecv(Program& p, int16_t dev, RecvTally& tally);
 bool PtnSend(Program& p, int16_t dev);
 bool BlkSend(Program& p, int16_t dev);
 bool OtrSend(Program& p, int16_t dev);
 bool FixSend(Program& p, int16_t dev);
 
 // Reads the four groups of controller dev, polling every monitor between two groups when asked.
-// True, and dev's bit of RcvMask set, when every read was acknowledged; false when one was not
-// or the job was cancelled or the program is ending before the last place.
+// True, and dev's bit of RcvMask set, when every read was acknowledged; false when one was not,
+// the controller stayed silent, or the job was cancelled or the program is ending before the
+// last place.
 bool RecvAll(Program& p, int16_t dev, bool poll_between);
 
 // Reads all settings of controller dev unless it was read before (its bit of SetLoadMask) or

@@ -10,9 +10,11 @@ RecvCode Exchange(Program& p, int dev, TrFrame& frame) {
   return code;
 }
 
-std::optional<int16_t> ReadItem(Program& p, int dev, uint16_t item) {
+std::optional<int16_t> ReadItem(Program& p, int dev, uint16_t item, RecvCode* code) {
   TrFrame frame = MakeFrame(dev, kCmdRead, item);
-  if (Exchange(p, dev, frame) != kRecvAck) return std::nullopt;
+  const RecvCode got = Exchange(p, dev, frame);
+  if (code) *code = got;
+  if (got != kRecvAck) return std::nullopt;
   return ReplyData(frame, frame.Recv);
 }
 

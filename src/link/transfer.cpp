@@ -30,15 +30,18 @@ int PlacesBefore(SettingGroup group) {
   return static_cast<int>(GroupPlaces(group).data() - AllGroupPlaces().data());
 }
 
-bool RecvGroup(Program& p, int16_t dev, SettingGroup group, int& failed) {
+bool RecvGroup(Program& p, int16_t dev, SettingGroup group, RecvTally& tally) {
   int done = PlacesBefore(group);
   for (const GroupPlace& place : GroupPlaces(group)) {
     if (place.ref.HasValue()) {
-      if (auto value = ReadItem(p, dev, place.data_item)) {
+      RecvCode code = kRecvNone;
+      if (auto value = ReadItem(p, dev, place.data_item, &code)) {
         *ResolveStorage(p, dev, place.ref) = *value;
       } else {
-        ++failed;
+        ++tally.failed;
       }
+      tally.silent = code == kRecvNone ? tally.silent + 1 : 0;
+      if (tally.silent >= kSilentReads) return false;
     }
     if (!Advance(p, done)) return false;
   }
@@ -73,30 +76,30 @@ void SetBit(int32_t& mask, int16_t dev) {
 }  // namespace
 
 bool RecvAll(Program& p, int16_t dev, bool poll_between) {
-  using Group = bool (*)(Program&, int16_t, int&);
-  int failed = 0;
+  using Group = bool (*)(Program&, int16_t, RecvTally&);
+  RecvTally tally;
   bool first = true;
   for (Group group : {Group{PtnRecv}, Group{BlkRecv}, Group{OtrRecv}, Group{FixRecv}}) {
     if (!first && poll_between) PollAll(p);
     first = false;
-    if (!group(p, dev, failed)) return false;
+    if (!group(p, dev, tally)) return false;
   }
-  if (failed != 0) return false;
+  if (tally.failed != 0) return false;
   SetBit(p.RcvMask, dev);
   return true;
 }
 
-bool PtnRecv(Program& p, int16_t dev, int& failed) {
-  return RecvGroup(p, dev, SettingGroup::PTN, failed);
+bool PtnRecv(Program& p, int16_t dev, RecvTally& tally) {
+  return RecvGroup(p, dev, SettingGroup::PTN, tally);
 }
-bool BlkRecv(Program& p, int16_t dev, int& failed) {
-  return RecvGroup(p, dev, SettingGroup::BLK, failed);
+bool BlkRecv(Program& p, int16_t dev, RecvTally& tally) {
+  return RecvGroup(p, dev, SettingGroup::BLK, tally);
 }
-bool OtrRecv(Program& p, int16_t dev, int& failed) {
-  return RecvGroup(p, dev, SettingGroup::OTR, failed);
+bool OtrRecv(Program& p, int16_t dev, RecvTally& tally) {
+  return RecvGroup(p, dev, SettingGroup::OTR, tally);
 }
-bool FixRecv(Program& p, int16_t dev, int& failed) {
-  return RecvGroup(p, dev, SettingGroup::FIX, failed);
+bool FixRecv(Program& p, int16_t dev, RecvTally& tally) {
+  return RecvGroup(p, dev, SettingGroup::FIX, tally);
 }
 bool PtnSend(Program& p, int16_t dev) { return SendGroup(p, dev, SettingGroup::PTN); }
 bool BlkSend(Program& p, int16_t dev) { return SendGroup(p, dev, SettingGroup::BLK); }

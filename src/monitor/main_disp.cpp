@@ -18,7 +18,7 @@ namespace qd470 {
 namespace {
 
 constexpr int16_t kPatternItem = 95;
-constexpr int kPatternHint = 396;  // " 0 to 9 "
+constexpr int kPatternHint = 396;       // " 0 to 9 "
 constexpr int16_t kManualDecimals = 1;  // manual MV in 0.1 %
 
 // The number a pattern label shows; 0 when it holds none or 10 and more.
@@ -86,6 +86,17 @@ void MainDisp::PtnManDisp() {
   lblSelptn.Caption = std::to_string(p_.PtnNoTbl()[SelChannel()]);
   ShowManual(SelChannel(), lblSelman, updSelman);
   showing_ = false;
+}
+
+// The end of a poll cycle: the pattern numbers and manual MVs, and the settings screen's
+// communication-error frame while the controller it shows failed its last transaction.
+void MainDisp::CRTAllMon() {
+  PtnManDisp();
+  if (!p_.Forms().IsLoaded<SubDisp_Set>()) return;
+  SubDisp_Set& screen = p_.Form<SubDisp_Set>();
+  const int c = screen.cmbName.ListIndex();
+  if (c < 0 || c >= kMaxDevices) return;
+  screen.frmComerrSet.Visible = p_.CommErr[c] != 0;
 }
 
 void MainDisp::ShowManual(int ch, forms::Label& label, forms::UpDown& updown) {

@@ -47,9 +47,11 @@ class MainDisp : public forms::Form {
   forms::MenuItem& mnuSetDisp;
   forms::Timer& tmrComm;  // the communication tick, every 10 ms
 
+  // The refresh at the end of each poll cycle.
+  void CRTAllMon();
+
   // The device link (defined in src/link/).
   void tmrComm_Timer();
-  void CRTAllMon();
   void SetTRsend(int16_t dev);
   // True when every setting was read and acknowledged.
   bool SetTRecive(int16_t dev);

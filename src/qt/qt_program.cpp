@@ -42,13 +42,15 @@ bool QtProgram::Ended() {
 int QtProgram::Run() {
   QD470::Main(*program_);
   if (program_->FolderError()) return 1;
-  if (Ended()) return 0;
-  QEventLoop loop;
-  backend_->SetAfterEvent([this, &loop] {
-    if (Ended()) loop.quit();
-  });
-  loop.exec();
-  backend_->SetAfterEvent(nullptr);
+  if (!Ended()) {
+    QEventLoop loop;
+    backend_->SetAfterEvent([this, &loop] {
+      if (Ended()) loop.quit();
+    });
+    loop.exec();
+    backend_->SetAfterEvent(nullptr);
+  }
+  QD470::EndProgram(*program_);
   return 0;
 }
 

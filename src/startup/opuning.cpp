@@ -39,6 +39,7 @@ Opuning::Opuning(Program& program)
       lblSpeed(Add<forms::Label>("lblSpeed", -1, &fraCond)),
       cmbSpeed(Add<forms::ComboBox>("cmbSpeed", -1, &fraCond)),
       cmdStart(Add<forms::CommandButton>("cmdStart")),
+      lblWait(Add<forms::Label>("lblWait")),
       p_(program) {
   const int frame_height = RowTop(6) + 120;
   fraCond.Move(kMargin, 120, kFrameWidth, frame_height);
@@ -55,6 +56,8 @@ Opuning::Opuning(Program& program)
   }
   cmdStart.Move(kMargin + kFrameWidth - 1440, 120 + frame_height + 180, 1440, 420);
   cmdStart.Default = true;
+  lblWait.Move(kMargin, cmdStart.Top + 60, kFrameWidth - 1440 - 120, kFieldHeight);
+  lblWait.Visible = false;
   StartFocus = &cmdStart;
   Width = kFrameWidth + 2 * kMargin;
   Height = cmdStart.Top + cmdStart.Height + 180;
@@ -73,6 +76,7 @@ void Opuning::Form_Load() {
   optRead(0).Caption = p_.LoadResString(462);
   optRead(1).Caption = p_.LoadResString(466);
   cmdStart.Caption = p_.LoadResString(463);
+  lblWait.Caption = p_.LoadResString(453);
 
   for (int n = 1; n <= kMaxDevices; ++n) cmbDev.AddItem(std::to_string(n));
   for (const char* speed : kSpeedTexts) cmbSpeed.AddItem(speed);
@@ -111,8 +115,13 @@ void Opuning::cmdStart_Click() {
   p_.Forms().EndModal(*this);
 }
 
+void Opuning::ShowReading() {
+  lblWait.Visible = true;
+  if (auto* pump = p_.Svc().pump) pump->DoEvents();
+}
+
 void Opuning::Form_QueryUnload(bool& /*cancel*/) {
-  if (!Started) p_.EndReq = -1;
+  if (p_.CommState == 0) p_.EndReq = -1;
 }
 
 }  // namespace qd470

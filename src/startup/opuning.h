@@ -14,12 +14,15 @@ class Opuning : public forms::Form {
 
   // Clears FileLoaded and shows the conditions in force.
   void Form_Load() override;
-  // Closing the window before Start ends the program.
+  // Closing the window before monitoring starts (before Start, or while the first reads run)
+  // ends the program.
   void Form_QueryUnload(bool& cancel) override;
 
   void cmbPort_Click();
   // Keeps the conditions shown (init file and port file by atomic replace) and ends the wait.
   void cmdStart_Click();
+  // Says that the first reads are running and lets the window show it.
+  void ShowReading();
 
   forms::Frame& fraCond;
   forms::Label& lblDev;
@@ -31,6 +34,7 @@ class Opuning : public forms::Form {
   forms::ComboBox& cmbSpeed;
   forms::ControlArray<forms::OptionButton> optRead;  // index = read-at-start index
   forms::CommandButton& cmdStart;
+  forms::Label& lblWait;  // shown while the first reads run after Start
 
   // True once the operator pressed Start.
   bool Started = false;

@@ -1,11 +1,14 @@
 // The start-up sequence and the main loop's first pass.
 #include "startup/qd470_module.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
+#include "link/qd470_link.h"
 #include "link/subdisp_trs.h"
 #include "model/file_names.h"
 #include "monitor/main_disp.h"
@@ -39,6 +42,15 @@ void ReportFolderError(Program& p) {
   p.MsgBox(line, forms::MsgButtons::kOk, forms::MsgIcon::kCritical);
 }
 
+// Opens the port of the conditions in force at their speed; a failure is said and the program
+// then runs without a line.
+bool OpenPort(Program& p) {
+  const OpenResult opened = p.Comm().Open(p.CommPort, p.CommCond.SpeedIdx);
+  p.PortOpen = opened.ok ? kTrue : kFalse;
+  if (!opened.ok) p.MsgBox(PortOpenError(p, p.CommPort, opened.error));
+  return opened.ok;
+}
+
 // Runs one step of the start-up; a failure of it is recovered and start-up goes on.
 template <class Step>
 void RunStep(Program& p, Step step) {
@@ -50,6 +62,13 @@ void RunStep(Program& p, Step step) {
 }
 
 }  // namespace
+
+std::string PortOpenError(const Program& p, const std::string& port, int error) {
+  std::string text = p.LoadResString(10) + "\n" + p.LoadResString(11) + "\n" + port + " (" +
+                     std::generic_category().message(error) + ")";
+  if (error == EACCES || error == EPERM) text += "\n" + p.LoadResString(464);
+  return text;
+}
 
 void NameDefaults(Program& p) {
   const std::string name = p.LoadResString(244);
@@ -83,18 +102,32 @@ bool WaitForStart(Program& p) {
 }
 
 void StartMonitoring(Program& p) {
-  // LINK: open p.CommPort at the chosen speed; on failure strings 10 and 11 (and 464 when the
-  // port is refused for lack of permission). With the link open: read the monitor items of every
-  // connected controller, read controller 0's settings when ReadIdx is 0, and set StartRead.
-  p.PortOpen = kFalse;
   p.StartRead = kFalse;
+  if (OpenPort(p)) {
+    const bool read_settings = p.CommCond.ReadIdx == 0;
+    if (read_settings && p.Forms().IsLoaded<Opuning>()) p.Form<Opuning>().ShowReading();
+    PollAll(p);
+    if (read_settings) {
+      p.StartRead = kTrue;
+      int16_t first = 0;
+      SetAllRecv(p, first);
+    }
+  }
   if (p.CommCond.ReadIdx != 0) p.SetLoadMask = -1;
+  if (p.EndReq == -1) return;  // the start-up window was closed during the reads
   MainDisp& main_form = p.Form<MainDisp>();
   main_form.NameSet();
   if (p.Forms().IsLoaded<Opuning>()) p.Forms().Hide(p.Form<Opuning>());
   p.Forms().Show(main_form);
   p.CommState = 1;
-  // LINK: MainDisp.tmrComm enabled here.
+  main_form.tmrComm.Enabled = true;
+}
+
+void EndProgram(Program& p) {
+  p.EndReq = -1;
+  if (p.Forms().IsLoaded<MainDisp>()) p.Form<MainDisp>().tmrComm.Enabled = false;
+  p.Comm().Close();
+  p.PortOpen = kFalse;
 }
 
 }  // namespace qd470::QD470

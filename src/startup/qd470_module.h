@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace qd470 {
 class Program;
@@ -13,8 +14,9 @@ namespace qd470::QD470 {
 // communication conditions, `Opuning`, CommState 0, the controller names, the specification
 // records, the default settings and the forms loaded before the main loop; then the main loop's
 // first pass: it waits for Start and starts monitoring. When the program folder could not be
-// created or cannot be written it says so and stops: the main screen is not loaded. Returns with the main screen shown, or
-// with EndReq -1 when the operator closed the start-up window.
+// created or cannot be written it says so and stops: the main screen is not loaded. Returns with
+// the main screen shown and the communication timer running (the window system's event loop
+// runs the program from there), or with EndReq -1 when the operator closed the start-up window.
 void Main(Program& p);
 
 // Every controller is named string 244 followed directly by its number.
@@ -27,7 +29,16 @@ bool WaitForStart(Program& p);
 // The main loop's set-up of the link and of monitoring: opens the port, reads the monitor items
 // and, when the conditions ask for it, controller 0's settings, sets StartRead (SetLoadMask -1
 // when the settings are not read at start), shows the names, hides `Opuning`, shows the main
-// screen, sets CommState 1 and starts the communication timer.
+// screen, sets CommState 1 and starts the communication timer. A port that cannot be opened is
+// said (strings 10 and 11) and the program runs on without a line.
 void StartMonitoring(Program& p);
+
+// What a port that cannot be opened is said with: strings 10 and 11, the port and the reason
+// (`error`, an errno), and string 464 when the reason is that the user may not use the port;
+// one line each.
+std::string PortOpenError(const Program& p, const std::string& port, int error);
+
+// The way out of the main loop: stops the communication timer and closes the port.
+void EndProgram(Program& p);
 
 }  // namespace qd470::QD470

@@ -101,6 +101,20 @@ TEST(CommObj, OpenFailuresReportTheirErrorAndLeaveThePortClosed) {
   }
 }
 
+// A pseudo-terminal keeps 8 bits without parity and refuses the second request for 7E1 at the
+// same speed: the program started again on the same simulated line still opens it and talks.
+TEST(CommObj, TheSamePseudoTerminalOpensAgain) {
+  SimLine sim(1);
+  for (int run = 0; run < 3; ++run) {
+    SCOPED_TRACE(run);
+    CommObj comm;
+    const OpenResult opened = comm.Open(sim.SlavePath(), 0);
+    ASSERT_TRUE(opened.ok) << opened.error;
+    TrFrame frame = MakeFrame(0, kCmdRead, 0x0080);
+    EXPECT_EQ(comm.Transact(frame), kRecvAck);
+  }
+}
+
 // A failing system call or a line that vanishes: no reply, and none asked for from then on.
 TEST(CommObj, ALostLineGivesNoReplyAtOnceFromThenOn) {
   struct Row {

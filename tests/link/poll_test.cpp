@@ -71,6 +71,25 @@ TEST_F(PollTest, AnAbsentControllerIsMarkedAndTheCycleGoesOn) {
   EXPECT_EQ(p().PvTbl[2], Sample(2, 0x0080));
 }
 
+// A controller that gives no reply at all is passed over until the next cycle, in the poll
+// steps of the tick and in the poll of every controller at once.
+TEST_F(PollTest, ASilentControllerIsPassedOverForTheRestOfTheCycle) {
+  Connect(2, 2);
+  FillLine(2);
+  sim().QueueFault(testing::SimLine::Fault::kSilence);
+  Tick();
+  EXPECT_EQ(p().Link().poll_dev, 1);
+  EXPECT_EQ(p().Link().poll_item, 0);
+
+  p().Link().poll_dev = 0;
+  sim().ClearLog();
+  sim().QueueFault(testing::SimLine::Fault::kSilence);
+  QD470::PollAll(p());
+  EXPECT_EQ(sim().Log().size(), 1u + 11u);
+  EXPECT_EQ(p().SvTbl[0], 0);
+  EXPECT_EQ(p().SvTbl[1], Sample(1, 0x0083) & ~4);
+}
+
 TEST_F(PollTest, TheEndOfAutoTuningReadsThePidValuesAgain) {
   Connect(1, 1);
   sim().SetValue(0, 0x0088, 4 | 8);

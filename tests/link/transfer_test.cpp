@@ -234,6 +234,66 @@ TEST_F(TransferTest, SetAllRecvWithoutRepliesMarksTheControllerReadButNotReceive
   EXPECT_EQ(p().CommErr[31], 1);
 }
 
+// A controller that stops answering ends the read after a few silent places instead of
+// waiting out the timeout of every one; a few silences in a row that end in a reply do not.
+TEST_F(TransferTest, ARunOfSilentReadsEndsTheReadOfAllSettings) {
+  struct Case {
+    int silences;
+    size_t requests;
+    bool all_read;
+  };
+  for (const Case& c : {Case{QD470::kSilentReads - 1, 1843, true},
+                        Case{QD470::kSilentReads, QD470::kSilentReads, false}}) {
+    SCOPED_TRACE(c.silences);
+    p().SetLoadMask = 0;
+    p().RcvMask = 0;
+    sim().ClearLog();
+    sim().QueueFault(SimLine::Fault::kSilence, c.silences);
+    int16_t dev = 1;
+    QD470::SetAllRecv(p(), dev);
+    EXPECT_EQ(sim().Log().size() - 3u * 4u * 11u * c.all_read, c.requests);
+    EXPECT_EQ(p().SetLoadMask, 1 << 1);
+    EXPECT_EQ(p().RcvMask, 0);  // the silent places were not read
+    EXPECT_FALSE(p().Form<WaitDisp>().Visible());
+  }
+}
+
+TEST_F(TransferTest, AControllerMissingFromTheLineIsGivenUpAtOnce) {
+  Connect(1, 2);
+  int places = 0;
+  pump().on_events = [&] { ++places; };
+  int16_t dev = 1;
+  QD470::SetAllRecv(p(), dev);
+  pump().on_events = nullptr;
+  EXPECT_EQ(places, QD470::kSilentReads - 1);
+  EXPECT_EQ(p().SetLoadMask, 1 << 1);
+  EXPECT_EQ(p().CommErr[1], 1);
+}
+
+// Yes to the exit question during a receive: the job ends after the transaction under way, and
+// its closing refresh does not bring the unloaded settings screen back.
+TEST_F(TransferTest, AnExitChosenDuringAJobEndsItAfterTheCurrentTransaction) {
+  p().Form<SubDisp_Set>();
+  p().FileLoaded = -1;
+  int pumps = 0;
+  pump().on_events = [&] {
+    if (++pumps != 50) return;
+    msg().answers.push_back(forms::MsgResult::kYes);
+    p().Forms().RequestClose(p().Form<MainDisp>());
+  };
+  RunJob(3, 1);
+  pump().on_events = nullptr;
+  EXPECT_EQ(pumps, 50);
+  EXPECT_EQ(sim().Log().size(), 50u);
+  EXPECT_EQ(p().EndReq, -1);
+  EXPECT_EQ(p().FileLoaded, -1);
+  EXPECT_FALSE(p().Forms().IsLoaded<SubDisp_Set>());
+  EXPECT_FALSE(p().Forms().IsLoaded<SubDisp_TRS>());
+  EXPECT_FALSE(p().Forms().IsLoaded<MainDisp>());
+  Tick();  // no tick runs once the program ends
+  EXPECT_EQ(sim().Log().size(), 50u);
+}
+
 TEST_F(TransferTest, TheLineVanishingMidTransferEndsInNoReply) {
   int pumps = 0;
   pump().on_events = [&] {
@@ -241,7 +301,7 @@ TEST_F(TransferTest, TheLineVanishingMidTransferEndsInNoReply) {
   };
   RunJob(3, 1);
   pump().on_events = nullptr;
-  EXPECT_EQ(pumps, kAllPlaces);
+  EXPECT_LT(pumps, 50 + QD470::kSilentReads);
   EXPECT_EQ(p().CommErr[1], 1);
   EXPECT_EQ(p().RcvMask, 0);
   EXPECT_TRUE(p().Comm().Lost());

@@ -244,3 +244,52 @@ TEST_F(QtBackendTest, UnloadedFormIsReleasedOnlyAfterTheOutermostHandler) {
 
 }  // namespace
 }  // namespace qd470::qt::testing
+
+namespace qd470::qt::testing {
+namespace {
+
+// A label that counts the ticks of its form's timer.
+class TimerForm : public forms::Form {
+ public:
+  TimerForm() : Form("TimerForm") {
+    lblCount.Move(150, 150, 1500, 300);
+    tmrTick.Interval = 10;
+    tmrTick.OnTimer = [this] { lblCount.Caption = std::to_string(++ticks); };
+  }
+  forms::Label& lblCount = Add<forms::Label>("lblCount");
+  forms::Timer& tmrTick = Add<forms::Timer>("tmrTick");
+  int ticks = 0;
+};
+
+// The window layer's timers run on the Qt event loop, also while a modal form is up, and what
+// their handlers change shows; a disabled timer stays still.
+TEST_F(QtBackendTest, TimersTickOnTheEventLoopWhileEnabled) {
+  host_.Register<TimerForm>([] { return std::make_unique<TimerForm>(); });
+  TimerForm& form = host_.Get<TimerForm>();
+  host_.Show(form);
+  QTest::qWait(50);
+  EXPECT_EQ(form.ticks, 0);
+
+  form.tmrTick.Enabled = true;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form.ticks >= 3; }, 2000));
+  EXPECT_EQ(Find<QLabel>(form, "lblCount")->text().toStdString(), form.lblCount.Caption);
+
+  DialogForm& dialog = host_.Get<DialogForm>();
+  int during_modal = 0;
+  QTimer::singleShot(0, [&] {
+    const int before = form.ticks;
+    (void)QTest::qWaitFor([&] { return form.ticks >= before + 3; }, 2000);
+    during_modal = form.ticks - before;
+    host_.Hide(dialog);
+  });
+  host_.Show(dialog, true);
+  EXPECT_GE(during_modal, 3);
+
+  form.tmrTick.Enabled = false;
+  const int stopped = form.ticks;
+  QTest::qWait(50);
+  EXPECT_EQ(form.ticks, stopped);
+}
+
+}  // namespace
+}  // namespace qd470::qt::testing

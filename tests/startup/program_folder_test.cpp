@@ -16,6 +16,7 @@
 #include "settings/subdisp_sset.h"
 #include "startup/qd470_module.h"
 #include "support/operator.h"
+#include "support/sim_line.h"
 #include "support/test_program.h"
 
 namespace qd470 {
@@ -108,11 +109,14 @@ TEST(ProgramFolder, FailureIsReportedAndStopsTheStart) {
 
 class StartupFilesTest : public testing::ProgramTest {
  protected:
-  // The init file is there, so that the only message left is the one under test.
+  // The init file is there and the port file names a simulated line with settings not read at
+  // start, so that the only message left is the one under test.
   StartupFilesTest() {
     SetDataFileNames(p(), p().LoadResString(1));
-    EXPECT_FALSE(WriteFileAtomic(p().DataFile(p().InitFileName), EncodeCommCond(CommCondRec{})));
+    EXPECT_FALSE(WriteFileAtomic(p().DataFile(p().InitFileName), EncodeCommCond({1, 0, 0, 1})));
+    EXPECT_FALSE(WriteFileAtomic(p().DataFile(p().PortFileName), line_.SlavePath() + "\n"));
   }
+  testing::SimLine line_{1};
   fs::path TypeFile() { return p().DataFile(p().TypeFileName); }
 };
 
@@ -123,10 +127,7 @@ TEST_F(StartupFilesTest, FirstStartWritesIntoTheProgramFolderWhateverTheCurrentF
   fs::create_directory(elsewhere);
   const fs::path saved = fs::current_path();
   fs::current_path(elsewhere);
-  p().Forms().SetModalScript([](forms::Form& f) {
-    if (auto* dialog = dynamic_cast<SubDisp_SSet*>(&f)) dialog->cmdOK.RaiseClick();
-    testing::AnswerModal(f);
-  });
+  testing::ScriptOperator(p());
   QD470::Main(p());
   const fs::path current = fs::current_path();
   fs::current_path(saved);

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace qd470::testing {
 namespace {
@@ -156,6 +157,11 @@ std::vector<SimLine::Request> SimLine::Log() const {
 void SimLine::ClearLog() {
   std::lock_guard lock(mutex_);
   log_.clear();
+}
+
+std::vector<SimLine::Request> SimLine::TakeLog() {
+  std::lock_guard lock(mutex_);
+  return std::exchange(log_, {});
 }
 
 void SimLine::Run() {

@@ -57,6 +57,8 @@ class SimLine {
 
   std::vector<Request> Log() const;
   void ClearLog();
+  // The log so far, which starts anew.
+  std::vector<Request> TakeLog();
   // Characters received and sent by the controllers since the start.
   uint64_t CharsIn() const { return chars_in_; }
   uint64_t CharsOut() const { return chars_out_; }
