@@ -61,9 +61,22 @@ QStringList ToQtFilters(const std::string& filter) {
   return out;
 }
 
+QIcon NameOnlyIconProvider::icon(const QFileInfo& info) const {
+  return QFileIconProvider::icon(info.isDir() ? QFileIconProvider::Folder
+                                              : QFileIconProvider::File);
+}
+
+QString NameOnlyIconProvider::type(const QFileInfo& info) const {
+  if (info.isDir()) return QFileDialog::tr("Folder");
+  const QString suffix = info.suffix();
+  return suffix.isEmpty() ? QFileDialog::tr("File")
+                          : suffix + QLatin1Char(' ') + QFileDialog::tr("File");
+}
+
 std::optional<std::string> QtFileDialog::Ask(const forms::FileDialogRequest& request) {
   QFileDialog dialog(QApplication::activeWindow(), ToQString(request.title),
                      ToQString(request.initial_folder));
+  dialog.setIconProvider(&icons_);
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // The program asks about replacing an existing file itself, in its own words.

@@ -2,6 +2,7 @@
 // capture and the event pump.
 #pragma once
 
+#include <QFileIconProvider>
 #include <QString>
 #include <string>
 #include <vector>
@@ -26,9 +27,22 @@ class QtMessageBox : public forms::MessageBoxService {
 // "Text|*.dat|Text 2|*.a;*.b" as Qt's name filters: "Text (*.dat)", "Text 2 (*.a *.b)".
 QStringList ToQtFilters(const std::string& filter);
 
+// Icons and type texts of the file dialog from the name and kind of an entry alone. Qt's own
+// provider reads a file's first bytes to find its type, which blocks for ever on a FIFO or a
+// device such as /proc/kmsg in the folder shown.
+class NameOnlyIconProvider : public QFileIconProvider {
+ public:
+  QIcon icon(const QFileInfo& info) const override;
+  QString type(const QFileInfo& info) const override;
+  using QFileIconProvider::icon;
+};
+
 class QtFileDialog : public forms::FileDialogService {
  public:
   std::optional<std::string> Ask(const forms::FileDialogRequest& request) override;
+
+ private:
+  NameOnlyIconProvider icons_;
 };
 
 class QtPrinters : public forms::PrinterService {

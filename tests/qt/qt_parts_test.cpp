@@ -1,7 +1,12 @@
 // Menus, picture boxes and the real services of the Qt backend.
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "qt/qt_convert.h"
@@ -126,6 +131,30 @@ TEST(QtServices, FiltersBecomeQtNameFilters) {
     SCOPED_TRACE(row.filter);
     EXPECT_EQ(ToQtFilters(row.filter), row.expected);
   }
+}
+
+// The file dialog lists folders that may hold files whose reading never ends (/proc/kmsg, a
+// device behind a FUSE mount): naming its entries must not even open them.
+TEST(QtServices, FileDialogEntriesAreNamedWithoutOpeningThem) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("furnace.dat");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("  1 ");
+  file.close();
+  const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  ASSERT_GE(watch, 0);
+  ASSERT_GE(::inotify_add_watch(watch, path.toLocal8Bit().constData(), IN_OPEN | IN_ACCESS), 0);
+
+  NameOnlyIconProvider icons;
+  const QFileInfo info(path);
+  EXPECT_EQ(icons.type(info), "dat File");
+  icons.icon(info);
+  EXPECT_EQ(icons.type(QFileInfo(dir.path())), "Folder");
+
+  char events[4096];
+  EXPECT_LT(::read(watch, events, sizeof events), 0) << "the file was opened or read";
+  ::close(watch);
 }
 
 TEST(QtServices, PrintingRefusesWhatItCannotPrintWithoutCrashing) {
