@@ -18,7 +18,9 @@ QString ToQString(const std::string& text) {
 
 QString ToListEntry(const std::string& text) {
   QString out = ToQString(text).trimmed();
-  out.replace(QRegularExpression(QStringLiteral("\\s*\\n\\s*")), QStringLiteral(" "));
+  if (!out.contains(QLatin1Char('\n'))) return out;  // most entries: no expression to run
+  static const QRegularExpression kLineBreak(QStringLiteral("\\s*\\n\\s*"));
+  out.replace(kLineBreak, QStringLiteral(" "));
   return out;
 }
 
