@@ -99,8 +99,13 @@ void SubDisp_Tenkey::Form_Load() {
 
 void SubDisp_Tenkey::Open(const forms::Control* near) {
   target_ = PadTarget::FromSlot(p_);
-  ShowEntry();
-  if (!Visible()) OpenNear = near;
+  // A pad already open shows its entry by the new item's decimals at once; a newly opened one
+  // starts with an empty box, since nothing has been typed.
+  if (Visible()) {
+    ShowEntry();
+  } else {
+    OpenNear = near;
+  }
   p_.Forms().Show(*this);
   SetFocus(txtNewSet);
 }

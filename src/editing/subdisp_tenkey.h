@@ -29,10 +29,11 @@ class SubDisp_Tenkey : public forms::Form {
   explicit SubDisp_Tenkey(Program& program);
   void Form_Load() override;
 
-  // Takes the edit item now in the request slot as the pad's target, shows the entry with its
-  // decimal places and shows the pad modeless with the keyboard focus in the entry box; a
-  // newly shown pad opens beside `near` (a control of another form, may be nullptr). An open
-  // pad keeps the entry typed so far. The opener has set lblNow and lblLimit.
+  // Takes the edit item now in the request slot as the pad's target and shows the pad modeless
+  // with the keyboard focus in the entry box; a newly shown pad opens beside `near` (a control
+  // of another form, may be nullptr) with an empty box. An open pad keeps the entry typed so
+  // far and shows it with the new item's decimal places. The opener has set lblNow and
+  // lblLimit.
   void Open(const forms::Control* near);
   const PadTarget& Target() const { return target_; }
 

@@ -32,6 +32,7 @@ TEST_F(PadEntryTest, EntryBoxShowsTheEntryByTheKeysTyped) {
     const char* put = nullptr;  // text then put into the box
   };
   const Row rows[] = {
+      {"a new pad shows nothing typed", 1, "", "", ""},
       {"one decimal", 1, "123", "12.3", "123"},
       {"first of three decimals", 3, "1", "0.001", "1"},
       {"three decimals", 3, "12345", "12.345", "12345"},
