@@ -155,6 +155,25 @@ TEST_F(TransferTest, CopyMakesTheTargetEqualTheSource) {
   EXPECT_NE(p().SendReq, 5);
 }
 
+// The copy dialog is modeless: another controller chosen on the settings screen meanwhile is read
+// inside the job, and the job's progress goes on afterwards.
+TEST_F(TransferTest, AReadOfAChosenControllerDuringACopyLeavesTheCopyProgressMoving) {
+  SubDisp_Copy& dialog = p().Form<SubDisp_Copy>();
+  dialog.cmbName(0).SetListIndex(0);
+  dialog.cmbName(1).SetListIndex(3);
+  dialog.cmdStart_Click();
+  int pumps = 0;
+  pump().on_events = [&] {
+    if (++pumps != kAllPlaces + 10) return;  // in the sending half
+    int16_t chosen = 2;
+    QD470::SetAllRecv(p(), chosen);
+  };
+  Tick();
+  pump().on_events = nullptr;
+  EXPECT_EQ(p().RcvMask & (1 << 2), 1 << 2);
+  EXPECT_EQ(dialog.ProgressBar1.Value, SubDisp_Copy::kProgressMax);
+}
+
 TEST_F(TransferTest, CopySendsNothingWhenTheSourceWasNotReadWhole) {
   FillLine(2, 8);
   const std::vector<int16_t> target = Line(2);
