@@ -7,6 +7,7 @@
 #include "link/subdisp_copy.h"
 #include "link/subdisp_trs.h"
 #include "link/wait_disp.h"
+#include "model/request_slot.h"
 #include "settings/subdisp_set.h"
 #include "support/link_test.h"
 
@@ -153,6 +154,26 @@ TEST_F(TransferTest, CopyMakesTheTargetEqualTheSource) {
   EXPECT_EQ(Memory(3), Line(0));
   EXPECT_EQ(max_progress, SubDisp_Copy::kProgressMax);
   EXPECT_NE(p().SendReq, 5);
+}
+
+// The copy dialog has no way back to monitoring of its own: after its job, a one-item write (an
+// edit, a RUN) goes out at the next tick instead of being held back as during a job.
+TEST_F(TransferTest, AfterACopyOneItemWritesGoOutAgain) {
+  SubDisp_Copy& dialog = p().Form<SubDisp_Copy>();
+  dialog.cmbName(0).SetListIndex(0);
+  dialog.cmbName(1).SetListIndex(1);
+  dialog.cmdStart_Click();
+  Tick();
+  dialog.cmdEnd_Click();
+  p().SetCh = 2;
+  p().EditItem = 98;  // run
+  p().SendVal = 1;
+  QueueWrite(p());
+  sim().ClearLog();
+  Tick();
+  const std::vector<SimLine::Request> sent{{2, 'P', 0x0042, 1}};
+  EXPECT_EQ(sim().Log(), sent);
+  EXPECT_EQ(p().SendReq, 0);
 }
 
 // The copy dialog is modeless: another controller chosen on the settings screen meanwhile is read
