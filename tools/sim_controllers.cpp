@@ -1,6 +1,6 @@
 // Developer tool: the simulated controller line of the tests on a pseudo-terminal, for pointing
 // the real program at it. Prints the port path, then every write the controllers receive, and
-// answers until interrupted.
+// answers until interrupted. Run, manual and program-mode commands show in the status word.
 //   sim_controllers [N [BAUD]]   N controllers 1 to 32 (default 1); BAUD paces the replies
 #include <csignal>
 #include <cstdio>
@@ -13,6 +13,23 @@
 namespace {
 
 constexpr uint16_t kPvItem = 0x0080, kSvItem = 0x0083, kPatternItem = 0x003F;
+constexpr uint16_t kStatusItem = 0x0088;
+
+// Mode commands whose written value (1 on, 0 off) the status word then shows.
+struct ModeCommand {
+  uint16_t item;
+  int16_t bit;
+};
+constexpr ModeCommand kModeCommands[] = {{0x0041, 1}, {0x000B, 2}, {0x0042, 8}};
+
+void ShowMode(qd470::testing::SimLine& line, int dev, uint16_t item, int16_t value) {
+  for (const ModeCommand& mode : kModeCommands) {
+    if (mode.item != item) continue;
+    const int16_t status = line.Value(dev, kStatusItem);
+    line.SetValue(dev, kStatusItem,
+                  static_cast<int16_t>(value ? status | mode.bit : status & ~mode.bit));
+  }
+}
 
 int Arg(int argc, char** argv, int at, int fallback, int lo, int hi) {
   if (argc <= at) return fallback;
@@ -53,6 +70,7 @@ int main(int argc, char** argv) {
       if (request.cmd == ' ' || !request.data) continue;
       std::printf("controller %d: %c %04X = %d\n", request.dev, request.cmd, request.item,
                   *request.data);
+      ShowMode(line, request.dev, request.item, *request.data);
     }
     std::fflush(stdout);
   }

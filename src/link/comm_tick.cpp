@@ -69,6 +69,9 @@ void RunJob(Program& p, MainDisp& main) {
     }
     case kCopy:
       CopyJob(p, main);
+      // The copy dialog is modeless and, unlike the transfer dialog, never returns to
+      // monitoring: one-item writes would be held back from now on.
+      p.CommState = kMonitoring;
       break;
     case kCancel:
       break;

@@ -112,6 +112,9 @@ void SetAllRecv(Program& p, int16_t& dev) {
   if (p.PortOpen == 0) return;
   WaitDisp* wait = nullptr;
   LinkState& link = p.Link();
+  // A job that let events run may be under way (the copy dialog is modeless): its progress goes
+  // on after this read.
+  const LinkState job = link;
   link.progress = nullptr;
   link.progress_base = 0;
   if (dev != 0) {
@@ -122,7 +125,8 @@ void SetAllRecv(Program& p, int16_t& dev) {
   }
   RecvAll(p, dev, p.CommState != 0);
   if (wait) p.Forms().Hide(*wait);
-  link.progress = nullptr;
+  link.progress = job.progress;
+  link.progress_base = job.progress_base;
   SetBit(p.SetLoadMask, dev);
 }
 

@@ -7,6 +7,7 @@
 #include "link/subdisp_copy.h"
 #include "link/subdisp_trs.h"
 #include "link/wait_disp.h"
+#include "model/request_slot.h"
 #include "settings/subdisp_set.h"
 #include "support/link_test.h"
 
@@ -153,6 +154,45 @@ TEST_F(TransferTest, CopyMakesTheTargetEqualTheSource) {
   EXPECT_EQ(Memory(3), Line(0));
   EXPECT_EQ(max_progress, SubDisp_Copy::kProgressMax);
   EXPECT_NE(p().SendReq, 5);
+}
+
+// The copy dialog has no way back to monitoring of its own: after its job, a one-item write (an
+// edit, a RUN) goes out at the next tick instead of being held back as during a job.
+TEST_F(TransferTest, AfterACopyOneItemWritesGoOutAgain) {
+  SubDisp_Copy& dialog = p().Form<SubDisp_Copy>();
+  dialog.cmbName(0).SetListIndex(0);
+  dialog.cmbName(1).SetListIndex(1);
+  dialog.cmdStart_Click();
+  Tick();
+  dialog.cmdEnd_Click();
+  p().SetCh = 2;
+  p().EditItem = 98;  // run
+  p().SendVal = 1;
+  QueueWrite(p());
+  sim().ClearLog();
+  Tick();
+  const std::vector<SimLine::Request> sent{{2, 'P', 0x0042, 1}};
+  EXPECT_EQ(sim().Log(), sent);
+  EXPECT_EQ(p().SendReq, 0);
+}
+
+// The copy dialog is modeless: another controller chosen on the settings screen meanwhile is read
+// inside the job, and the job's progress goes on afterwards.
+TEST_F(TransferTest, AReadOfAChosenControllerDuringACopyLeavesTheCopyProgressMoving) {
+  SubDisp_Copy& dialog = p().Form<SubDisp_Copy>();
+  dialog.cmbName(0).SetListIndex(0);
+  dialog.cmbName(1).SetListIndex(3);
+  dialog.cmdStart_Click();
+  int pumps = 0;
+  pump().on_events = [&] {
+    if (++pumps != kAllPlaces + 10) return;  // in the sending half
+    int16_t chosen = 2;
+    QD470::SetAllRecv(p(), chosen);
+  };
+  Tick();
+  pump().on_events = nullptr;
+  EXPECT_EQ(p().RcvMask & (1 << 2), 1 << 2);
+  EXPECT_EQ(dialog.ProgressBar1.Value, SubDisp_Copy::kProgressMax);
 }
 
 TEST_F(TransferTest, CopySendsNothingWhenTheSourceWasNotReadWhole) {
