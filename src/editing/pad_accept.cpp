@@ -14,7 +14,6 @@
 namespace qd470 {
 namespace {
 
-constexpr int kAutoTuning = 4;  // DevStatus bit
 constexpr int16_t kStepTime = 18;
 constexpr int16_t kStepSv = 17;
 
@@ -116,7 +115,7 @@ void AfterChange(Program& p, const PadTarget& t) {
 }  // namespace
 
 void SubDisp_Tenkey::cmdOK_Click() {
-  if (p_.DevStatus[target_.SetCh] & kAutoTuning) {
+  if (p_.DevStatus[target_.SetCh] & kStatAutoTuning) {
     p_.MsgBox(p_.LoadResString(398));
     Close();
     return;

@@ -11,7 +11,6 @@
 namespace qd470::QD470 {
 namespace {
 
-constexpr int16_t kAutoTuning = 4;  // DevStatus bit
 constexpr uint16_t kStatusItem = 0x0088;
 
 // The monitor items of one controller in poll order, and the table each one fills.
@@ -48,7 +47,7 @@ bool PollOne(Program& p, int16_t dev, const PollItem& poll) {
   int16_t& slot = poll.table(p)[dev];
   const int16_t old = slot;
   slot = *value;
-  if (poll.item == kStatusItem && (old & kAutoTuning) && !(*value & kAutoTuning)) {
+  if (poll.item == kStatusItem && (old & kStatAutoTuning) && !(*value & kStatAutoTuning)) {
     AtEndRecv(p, dev);
   }
   return true;

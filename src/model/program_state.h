@@ -63,6 +63,13 @@ struct PendingWrite {
 
 using PerDevice = std::array<int16_t, kMaxDevices>;
 
+// Status word bits of DevStatus (data item 0088); 32, wait, is not read by the program.
+inline constexpr int16_t kStatProgram = 1;
+inline constexpr int16_t kStatManual = 2;
+inline constexpr int16_t kStatAutoTuning = 4;
+inline constexpr int16_t kStatRun = 8;
+inline constexpr int16_t kStatHold = 16;
+
 struct ProgramState {
   // Data file names, chosen by language at start-up.
   std::string TypeFileName = "QD4TYPE.DAT";

@@ -20,13 +20,6 @@ enum class Command {
   kManual,      // cmdAMmu, cmdSelmanu: manual or auto
 };
 
-// Status word bits of DevStatus.
-inline constexpr int16_t kStatProgram = 1;
-inline constexpr int16_t kStatManual = 2;
-inline constexpr int16_t kStatAutoTuning = 4;
-inline constexpr int16_t kStatRun = 8;
-inline constexpr int16_t kStatHold = 16;
-
 struct CommandWrite {
   int16_t item;   // setting number 96 to 102
   int16_t value;  // raw value sent

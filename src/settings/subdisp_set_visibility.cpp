@@ -211,7 +211,7 @@ void SubDisp_Set::CRTSpcSet() {
 
   RebuildAlarmList(cmbAl3f, 3);
   RebuildAlarmList(cmbAl4f, 4);
-  SetEditLock((p_.DevStatus[p_.SetCh] & 4) != 0);
+  SetEditLock((p_.DevStatus[p_.SetCh] & kStatAutoTuning) != 0);
 }
 
 // Refills an alarm function list (14 functions, 16 on controller type 1) and selects the stored
