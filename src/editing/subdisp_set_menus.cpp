@@ -41,7 +41,7 @@ void SubDisp_Set::FillControllerList(forms::ComboBox& list) {
 void SubDisp_Set::mnuCom_Click() {
   SubDisp_TRS& dialog = p_.Form<SubDisp_TRS>();
   FillControllerList(dialog.cmbName);
-  p_.CommState = 7;
+  p_.CommState = kCommJobs;
   p_.Forms().Show(dialog, true);
 }
 

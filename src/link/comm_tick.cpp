@@ -11,13 +11,11 @@
 namespace qd470 {
 namespace {
 
-enum Job : int16_t { kWrite = 1, kSendAll = 2, kReceiveAll = 3, kCancel = 4, kCopy = 5 };
-constexpr int16_t kMonitoring = 1, kJobs = 7;
 constexpr int kSourceUnread = 454;  // "... could not be read. Nothing was sent ..."
 
 // A job is over: a one-item write queued before or during it goes out next.
 void EndJob(Program& p) {
-  p.SendReq = p.Pending.Queued ? kWrite : 0;
+  p.SendReq = p.Pending.Queued ? kReqWrite : 0;
   p.Link().progress = nullptr;
 }
 
@@ -40,7 +38,7 @@ void CopyJob(Program& p, MainDisp& main) {
   StartProgress(p, dialog.ProgressBar1, 0);
   if (!main.SetTRecive(a) || p.EndReq == -1) {
     // B is never overwritten with values that were not read from A.
-    if (p.SendReq == kCopy && p.EndReq != -1) p.MsgBox(p.LoadResString(kSourceUnread));
+    if (p.SendReq == kReqCopy && p.EndReq != -1) p.MsgBox(p.LoadResString(kSourceUnread));
     return;
   }
   // FilecopyallOTR, FilecopyallPRG for every pattern onto itself, FilecopyallBLK.
@@ -52,13 +50,13 @@ void CopyJob(Program& p, MainDisp& main) {
 
 void RunJob(Program& p, MainDisp& main) {
   switch (p.SendReq) {
-    case kSendAll: {
+    case kReqSendAll: {
       SubDisp_TRS& dialog = p.Form<SubDisp_TRS>();
       StartProgress(p, dialog.ProgressBar1, 0);
       main.SetTRsend(Chosen(dialog.cmbName));
       break;
     }
-    case kReceiveAll: {
+    case kReqReceiveAll: {
       SubDisp_TRS& dialog = p.Form<SubDisp_TRS>();
       StartProgress(p, dialog.ProgressBar1, 0);
       main.SetTRecive(Chosen(dialog.cmbName));
@@ -67,13 +65,13 @@ void RunJob(Program& p, MainDisp& main) {
       p.Form<SubDisp_Set>().SetDispUpDate();
       break;
     }
-    case kCopy:
+    case kReqCopy:
       CopyJob(p, main);
       // The copy dialog is modeless and, unlike the transfer dialog, never returns to
       // monitoring: one-item writes would be held back from now on.
-      p.CommState = kMonitoring;
+      p.CommState = kCommMonitoring;
       break;
-    case kCancel:
+    case kReqCancel:
       break;
     default:  // no job: poll, and hold a pending write back
       QD470::PollStep(p);
@@ -88,15 +86,15 @@ void MainDisp::tmrComm_Timer() {
   LinkState& link = p_.Link();
   if (link.in_tick || p_.EndReq == -1) return;
   link.in_tick = true;
-  if (p_.CommState == kMonitoring) {
+  if (p_.CommState == kCommMonitoring) {
     // A job word left behind by a dialog that has closed is dropped.
-    if (p_.SendReq >= kSendAll && p_.SendReq <= kCopy) EndJob(p_);
-    if (p_.SendReq == kWrite) {
+    if (p_.SendReq >= kReqSendAll && p_.SendReq <= kReqCopy) EndJob(p_);
+    if (p_.SendReq == kReqWrite) {
       QD470::SetSend(p_);
     } else {
       QD470::PollStep(p_);
     }
-  } else if (p_.CommState == kJobs) {
+  } else if (p_.CommState == kCommJobs) {
     RunJob(p_, *this);
   }
   link.in_tick = false;

@@ -14,8 +14,6 @@ constexpr int kTarget = 358;
 constexpr int kStart = 367;
 constexpr int kEnd = 361;
 
-constexpr int16_t kJobCopy = 5;
-
 }  // namespace
 
 SubDisp_Copy::SubDisp_Copy(Program& program)
@@ -51,8 +49,8 @@ void SubDisp_Copy::Form_Load() {
 }
 
 void SubDisp_Copy::cmdStart_Click() {
-  p_.CommState = 7;
-  p_.SendReq = kJobCopy;
+  p_.CommState = kCommJobs;
+  p_.SendReq = kReqCopy;
 }
 
 void SubDisp_Copy::cmdEnd_Click() { p_.Forms().Hide(*this); }

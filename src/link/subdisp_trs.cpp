@@ -15,8 +15,6 @@ constexpr int kChannel = 357;
 constexpr int kCancel = 368;
 constexpr int kEnd = 361;
 
-constexpr int16_t kJobSend = 2, kJobReceive = 3, kJobCancel = 4;
-
 }  // namespace
 
 SubDisp_TRS::SubDisp_TRS(Program& program)
@@ -56,20 +54,20 @@ void SubDisp_TRS::Form_Load() {
 }
 
 void SubDisp_TRS::RequestJob(int16_t job) {
-  p_.CommState = 7;
+  p_.CommState = kCommJobs;
   p_.SendReq = job;
 }
 
-void SubDisp_TRS::cmdSend_Click() { RequestJob(kJobSend); }
-void SubDisp_TRS::cmdRecv_Click() { RequestJob(kJobReceive); }
-void SubDisp_TRS::cmdCancel_Click() { RequestJob(kJobCancel); }
+void SubDisp_TRS::cmdSend_Click() { RequestJob(kReqSendAll); }
+void SubDisp_TRS::cmdRecv_Click() { RequestJob(kReqReceiveAll); }
+void SubDisp_TRS::cmdCancel_Click() { RequestJob(kReqCancel); }
 
 void SubDisp_TRS::cmdEnd_Click() {
-  p_.CommState = 1;
+  p_.CommState = kCommMonitoring;
   p_.Forms().Unload(*this);
 }
 
 // Leaving the dialog by its window must not leave the tick holding one-item writes back.
-void SubDisp_TRS::Form_QueryUnload(bool& /*cancel*/) { p_.CommState = 1; }
+void SubDisp_TRS::Form_QueryUnload(bool& /*cancel*/) { p_.CommState = kCommMonitoring; }
 
 }  // namespace qd470

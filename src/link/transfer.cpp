@@ -10,7 +10,6 @@ namespace qd470::QD470 {
 namespace {
 
 constexpr int kPatternRefused = 65;
-constexpr int16_t kJobCancel = 4;
 
 // FIX codes before which the controller must be in setting mode (1D, 23 and 1F follow them).
 bool NeedsSettingMode(uint16_t item) { return item == 0x001C || item == 0x0022; }
@@ -22,7 +21,7 @@ bool Advance(Program& p, int& done) {
   LinkState& link = p.Link();
   if (link.progress) link.progress->Value = link.progress_base + done;
   if (auto* pump = p.Svc().pump) pump->DoEvents();
-  return p.EndReq != -1 && !(p.CommState == 7 && p.SendReq == kJobCancel);
+  return p.EndReq != -1 && !(p.CommState == kCommJobs && p.SendReq == kReqCancel);
 }
 
 // The progress count of the places of the groups before `group`.

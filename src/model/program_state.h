@@ -63,6 +63,11 @@ struct PendingWrite {
 
 using PerDevice = std::array<int16_t, kMaxDevices>;
 
+// Values of CommState (0 start-up) and of the job word SendReq (0 idle).
+inline constexpr int16_t kCommMonitoring = 1, kCommJobs = 7;
+inline constexpr int16_t kReqWrite = 1, kReqSendAll = 2, kReqReceiveAll = 3, kReqCancel = 4,
+                         kReqCopy = 5;
+
 // Status word bits of DevStatus (data item 0088); 32, wait, is not read by the program.
 inline constexpr int16_t kStatProgram = 1;
 inline constexpr int16_t kStatManual = 2;
