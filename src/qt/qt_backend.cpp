@@ -217,26 +217,13 @@ void QtBackend::RunModal(forms::Form& form) {
   }
 }
 
-void QtBackend::Dispatch(int view_id, const forms::Control* control, std::function<void()> event) {
+void QtBackend::Dispatch(int view_id, const forms::Control* control, std::function<void()> event,
+                         bool close) {
   FormView* view = ViewById(view_id);
   if (syncing_ || !view) return;
   ++depth_;
   try {
-    host_.RunInput({view->form, control}, std::move(event));
-  } catch (const std::exception& e) {
-    qCritical("qd470: an event handler failed: %s", e.what());
-  }
-  --depth_;
-  AfterEvent();
-}
-
-void QtBackend::DispatchClose(int view_id) {
-  FormView* view = ViewById(view_id);
-  if (syncing_ || !view) return;
-  forms::Form& form = *view->form;
-  ++depth_;
-  try {
-    host_.RunInput({&form, nullptr, true}, [this, &form] { host_.RequestClose(form); });
+    host_.RunInput({view->form, control, close}, std::move(event));
   } catch (const std::exception& e) {
     qCritical("qd470: an event handler failed: %s", e.what());
   }

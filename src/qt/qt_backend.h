@@ -66,12 +66,12 @@ class QtBackend : public forms::FormObserver {
   FormView* FindView(const forms::Form& form) const;
   bool Live(int view_id) const;
   FormView* ViewById(int view_id) const;
-  // Runs an operator event on `control` (nullptr: the window or its menus) of the form with
-  // view `view_id` as the window layer decides while work runs (ignored while syncing or when
-  // the form's window is gone), then releases unloaded forms at the outermost level and syncs.
-  // The event owns what it needs: it may run later.
-  void Dispatch(int view_id, const forms::Control* control, std::function<void()> event);
-  void DispatchClose(int view_id);
+  // Runs an operator event on `control` (nullptr: the window's menus, or with `close` its close
+  // box) of the form with view `view_id` as the window layer decides while work runs (ignored
+  // while syncing or when the form's window is gone), then releases unloaded forms at the
+  // outermost level and syncs. The event owns what it needs: it may run later.
+  void Dispatch(int view_id, const forms::Control* control, std::function<void()> event,
+                bool close = false);
   // Whether the operator's input to `control` of the form with view `view_id` is taken now.
   bool TakesInputNow(int view_id, const forms::Control* control) const;
   // True for an input event that goes to a window of a form whose control takes no input

@@ -23,7 +23,10 @@ void QtBackend::BuildWindow(FormView& view) {
   FormWindow& window = *view.window;
   window.setObjectName(QString::fromStdString(form.Name()));
   const int id = view.id;
-  window.on_close = [this, id] { DispatchClose(id); };
+  window.on_close = [this, id, &form] {
+    Dispatch(
+        id, nullptr, [this, &form] { host_.RequestClose(form); }, true);
+  };
   window.on_enter_escape = [this, id](bool escape) {
     if (FormView* live = ViewById(id); live && !syncing_) PressDefaultButton(*live, escape);
   };
