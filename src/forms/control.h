@@ -62,6 +62,8 @@ class Control {
   std::optional<uint32_t> ForeColor;
   std::optional<uint32_t> BackColor;
   std::string ToolTipText;
+  // Takes the operator's input also while the program's work runs (a running job's Cancel).
+  bool LiveDuringWork = false;
 
   void Move(int left, int top, int width, int height) {
     Left = left, Top = top, Width = width, Height = height;

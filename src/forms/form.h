@@ -30,6 +30,8 @@ class Form {
   int Width = 6000, Height = 4000;  // client area in twips
   WindowState State = WindowState::kNormal;
   bool Resizable = false;
+  // The close box works also while the program's work runs (the main screen's exit question).
+  bool CloseDuringWork = false;
   // The control that has the focus when the form is shown (nullptr: the renderer's choice).
   Control* StartFocus = nullptr;
   bool Visible() const { return visible_; }

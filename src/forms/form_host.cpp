@@ -1,6 +1,7 @@
 // The form registry: load on first use, show, hide, unload, timers.
 #include "forms/form_host.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace qd470::forms {
@@ -83,6 +84,7 @@ std::vector<Form*> FormHost::LoadedForms() const {
 }
 
 void FormHost::AdvanceClock(int64_t ms) {
+  if (work_ != WorkKind::kNone) return;
   std::vector<Timer*> due;
   for (Form* form : LoadedForms()) {
     for (const auto& c : form->Controls()) {
@@ -98,6 +100,40 @@ void FormHost::AdvanceClock(int64_t ms) {
   // A handler may unload a form; its object lives on until ReleaseUnloaded.
   for (Timer* timer : due) {
     if (timer->Enabled && timer->OnTimer) timer->OnTimer();
+  }
+  RunHeldInput();
+}
+
+FormHost::WorkScope::WorkScope(FormHost& host, WorkKind kind) : host_(host), outer_(host.work_) {
+  // Nested scopes keep the stricter kind.
+  if (kind > host_.work_) host_.work_ = kind;
+}
+
+FormHost::WorkScope::~WorkScope() { host_.work_ = outer_; }
+
+bool FormHost::TakesInputNow(const InputSource& source) const {
+  if (work_ == WorkKind::kNone) return true;
+  if (source.control) return source.control->LiveDuringWork;
+  return source.close && source.form && source.form->CloseDuringWork;
+}
+
+InputFate FormHost::RunInput(const InputSource& source, std::function<void()> event) {
+  if (TakesInputNow(source)) {
+    event();
+    return InputFate::kRan;
+  }
+  if (work_ == WorkKind::kBlocking) return InputFate::kRefused;
+  held_.push_back({source.form, std::move(event)});
+  return InputFate::kHeld;
+}
+
+void FormHost::RunHeldInput() {
+  while (work_ == WorkKind::kNone && !held_.empty()) {
+    HeldInput input = std::move(held_.front());
+    held_.pop_front();
+    const bool loaded = std::any_of(loaded_.begin(), loaded_.end(),
+                                    [&](const auto& f) { return f.second.get() == input.form; });
+    if (loaded) input.event();
   }
 }
 

@@ -2,6 +2,7 @@
 // unloads it, and drives the timers from one clock. A renderer observes it to make windows.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -25,6 +26,24 @@ class FormObserver {
   // Ends the modal run of `form` and leaves it shown.
   virtual void EndModal(Form& /*form*/) {}
 };
+
+// Work of the program that lets pending events run while it waits on the line. Work never nests:
+// input that would start other work inside it waits or is refused.
+enum class WorkKind {
+  kNone,
+  kTick,     // a poll step or a one-item write attempt: input waits until the tick has returned
+  kBlocking  // a transfer job or the read of a controller: input is refused, as behind a modal box
+};
+
+// Where an operator's event comes from: a control of a form, or the window itself (its menus,
+// or its close box).
+struct InputSource {
+  const Form* form = nullptr;
+  const Control* control = nullptr;
+  bool close = false;
+};
+
+enum class InputFate { kRan, kHeld, kRefused };
 
 class FormHost {
  public:
@@ -69,8 +88,31 @@ class FormHost {
   std::vector<Form*> LoadedForms() const;
 
   // Advances the timers' clock: each enabled timer runs once per elapsed interval (at most
-  // once per call, as a busy event loop would).
+  // once per call, as a busy event loop would); then the input held meanwhile runs. While work
+  // runs the clock stands still: no timer starts inside work.
   void AdvanceClock(int64_t ms);
+
+  // Marks work as running until the returned scope ends.
+  class WorkScope {
+   public:
+    explicit WorkScope(FormHost& host, WorkKind kind);
+    ~WorkScope();
+    WorkScope(const WorkScope&) = delete;
+    WorkScope& operator=(const WorkScope&) = delete;
+
+   private:
+    FormHost& host_;
+    WorkKind outer_;
+  };
+  WorkKind RunningWork() const { return work_; }
+  // Whether input from `source` is taken at once: always when no work runs, else only by the
+  // controls and windows that stay live during work (a job's Cancel, the main screen's close).
+  bool TakesInputNow(const InputSource& source) const;
+  // Runs an operator's event: at once when taken now; after the running tick when work of that
+  // kind runs (in arrival order); never during a job or a read.
+  InputFate RunInput(const InputSource& source, std::function<void()> event);
+  // Runs the input held during a tick, oldest first; an event of a form unloaded since is dropped.
+  void RunHeldInput();
 
   void SetObserver(FormObserver* observer) { observer_ = observer; }
   FormObserver* Observer() const { return observer_; }
@@ -87,6 +129,12 @@ class FormHost {
   std::vector<std::unique_ptr<Form>> unloaded_;
   FormObserver* observer_ = nullptr;
   std::function<void(Form&)> modal_script_;
+  WorkKind work_ = WorkKind::kNone;
+  struct HeldInput {
+    const Form* form;
+    std::function<void()> event;
+  };
+  std::deque<HeldInput> held_;
 };
 
 }  // namespace qd470::forms

@@ -80,11 +80,19 @@ void RunJob(Program& p, MainDisp& main) {
   EndJob(p);
 }
 
+// A job takes no input while it runs; a poll step or a write attempt holds it back until it
+// has returned.
+forms::WorkKind TickWork(const Program& p) {
+  const bool job = p.CommState == kCommJobs && p.SendReq >= kReqSendAll && p.SendReq <= kReqCopy;
+  return job ? forms::WorkKind::kBlocking : forms::WorkKind::kTick;
+}
+
 }  // namespace
 
 void MainDisp::tmrComm_Timer() {
   LinkState& link = p_.Link();
   if (link.in_tick || p_.EndReq == -1) return;
+  forms::FormHost::WorkScope work(p_.Forms(), TickWork(p_));
   link.in_tick = true;
   if (p_.CommState == kCommMonitoring) {
     // A job word left behind by a dialog that has closed is dropped.

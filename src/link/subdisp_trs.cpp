@@ -38,6 +38,7 @@ SubDisp_TRS::SubDisp_TRS(Program& program)
   ProgressBar1.Max = kAllPlaces;
   cmdEnd.Move(3600, 2040, 1500, 480);
   cmdEnd.Cancel = true;
+  cmdCancel.LiveDuringWork = true;  // stops the running job
   cmdSend.Click = [this] { cmdSend_Click(); };
   cmdRecv.Click = [this] { cmdRecv_Click(); };
   cmdCancel.Click = [this] { cmdCancel_Click(); };

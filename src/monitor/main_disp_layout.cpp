@@ -86,6 +86,7 @@ MainDisp::MainDisp(Program& program)
   Width = kWidth;
   Height = kLowerTop + kLowerHeight + kMargin;
   Resizable = true;
+  CloseDuringWork = true;  // the exit question may end a running job
   BuildPage();
   BuildList();
   BuildSel();

@@ -15,6 +15,38 @@ namespace qd470::qt {
 
 namespace {
 constexpr int kClockPeriodMs = 10;
+
+bool IsInputEvent(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Hands every event of the application to a test first; true eats the event.
+class InputGate : public QObject {
+ public:
+  explicit InputGate(std::function<bool(QObject*, const QEvent&)> refuses)
+      : refuses_(std::move(refuses)) {}
+  bool eventFilter(QObject* receiver, QEvent* event) override { return refuses_(receiver, *event); }
+
+ private:
+  std::function<bool(QObject*, const QEvent&)> refuses_;
+};
+
 }  // namespace
 
 FormView::~FormView() {
@@ -33,10 +65,15 @@ QtBackend::QtBackend(forms::FormHost& host) : host_(host) {
   timer_.setInterval(kClockPeriodMs);
   QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
   timer_.start();
+  input_gate_ = std::make_unique<InputGate>(
+      [this](QObject* receiver, const QEvent& event) { return RefusesInput(receiver, event); });
+  if (QCoreApplication* app = QCoreApplication::instance())
+    app->installEventFilter(input_gate_.get());
 }
 
 QtBackend::~QtBackend() {
   timer_.stop();
+  input_gate_.reset();  // an event filter removes itself when destroyed
   if (host_.Observer() == this) host_.SetObserver(nullptr);
   for (auto& [form, view] : views_) {
     if (view->modal_loop) view->modal_loop->quit();
@@ -52,12 +89,14 @@ FormView* QtBackend::FindView(const forms::Form& form) const {
   return it == views_.end() ? nullptr : it->second.get();
 }
 
-bool QtBackend::Live(int view_id) const {
+FormView* QtBackend::ViewById(int view_id) const {
   for (const auto& [form, view] : views_) {
-    if (view->id == view_id) return true;
+    if (view->id == view_id) return view.get();
   }
-  return false;
+  return nullptr;
 }
+
+bool QtBackend::Live(int view_id) const { return ViewById(view_id) != nullptr; }
 
 FormView& QtBackend::EnsureView(forms::Form& form) {
   if (FormView* view = FindView(form)) return *view;
@@ -178,16 +217,49 @@ void QtBackend::RunModal(forms::Form& form) {
   }
 }
 
-void QtBackend::Dispatch(int view_id, const std::function<void()>& event) {
-  if (syncing_ || !Live(view_id)) return;
+void QtBackend::Dispatch(int view_id, const forms::Control* control, std::function<void()> event,
+                         bool close) {
+  FormView* view = ViewById(view_id);
+  if (syncing_ || !view) return;
   ++depth_;
   try {
-    event();
+    host_.RunInput({view->form, control, close}, std::move(event));
   } catch (const std::exception& e) {
     qCritical("qd470: an event handler failed: %s", e.what());
   }
   --depth_;
   AfterEvent();
+}
+
+bool QtBackend::TakesInputNow(int view_id, const forms::Control* control) const {
+  FormView* view = ViewById(view_id);
+  return view && host_.TakesInputNow({view->form, control});
+}
+
+bool QtBackend::RefusesInput(QObject* receiver, const QEvent& event) const {
+  if (host_.RunningWork() != forms::WorkKind::kBlocking || !IsInputEvent(event.type())) {
+    return false;
+  }
+  const auto* widget = qobject_cast<const QWidget*>(receiver);
+  if (!widget) return false;  // the widget that gets it next is asked
+  for (const auto& [form, view] : views_) {
+    if (view->window != widget->window()) continue;
+    for (const QWidget* w = widget; w && w != view->window; w = w->parentWidget()) {
+      auto it = view->by_widget.find(w);
+      if (it != view->by_widget.end()) {
+        return !host_.TakesInputNow({form, view->controls[it->second].control});
+      }
+    }
+    return !host_.TakesInputNow({form, nullptr});
+  }
+  return false;  // not a form's window: a box the work itself shows, such as the exit question
+}
+
+void QtBackend::DoEvents() {
+  SyncAll();
+  const bool tick = host_.RunningWork() == forms::WorkKind::kTick;
+  QCoreApplication::processEvents(tick ? QEventLoop::ExcludeUserInputEvents
+                                       : QEventLoop::AllEvents);
 }
 
 void QtBackend::AfterEvent() {
@@ -199,7 +271,8 @@ void QtBackend::AfterEvent() {
 void QtBackend::Tick() {
   const qint64 now = clock_.elapsed();
   const qint64 ms = now - clock_ms_;
-  if (ms <= 0 || syncing_) return;
+  // While work runs the clock stands still: its timers run once the work has returned.
+  if (ms <= 0 || syncing_ || host_.RunningWork() != forms::WorkKind::kNone) return;
   clock_ms_ = now;
   ++depth_;
   try {

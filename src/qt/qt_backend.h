@@ -43,6 +43,11 @@ class QtBackend : public forms::FormObserver {
   // model. Creates the window when the form has none yet; a hidden form stays hidden.
   QImage Render(forms::Form& form);
 
+  // Lets pending events run inside the program's work: the widgets are brought in step first (a
+  // progress bar moves); during a tick the operator's input stays queued, in order, until the
+  // tick has returned; during a job or a read only the live controls take input.
+  void DoEvents();
+
   // Runs after every forwarded event and timer tick, once the widgets are in step.
   void SetAfterEvent(std::function<void()> after_event) { after_event_ = std::move(after_event); }
   // Handlers still running (nested modal loops included).
@@ -60,9 +65,18 @@ class QtBackend : public forms::FormObserver {
   FormView& EnsureView(forms::Form& form);
   FormView* FindView(const forms::Form& form) const;
   bool Live(int view_id) const;
-  // Runs an operator event of the form with view `view_id` (ignored while syncing or when the
-  // form's window is gone), then releases unloaded forms at the outermost level and syncs.
-  void Dispatch(int view_id, const std::function<void()>& event);
+  FormView* ViewById(int view_id) const;
+  // Runs an operator event on `control` (nullptr: the window's menus, or with `close` its close
+  // box) of the form with view `view_id` as the window layer decides while work runs (ignored
+  // while syncing or when the form's window is gone), then releases unloaded forms at the
+  // outermost level and syncs. The event owns what it needs: it may run later.
+  void Dispatch(int view_id, const forms::Control* control, std::function<void()> event,
+                bool close = false);
+  // Whether the operator's input to `control` of the form with view `view_id` is taken now.
+  bool TakesInputNow(int view_id, const forms::Control* control) const;
+  // True for an input event that goes to a window of a form whose control takes no input
+  // while work runs.
+  bool RefusesInput(QObject* receiver, const QEvent& event) const;
   void AfterEvent();
   void Tick();
 
@@ -92,6 +106,7 @@ class QtBackend : public forms::FormObserver {
   bool syncing_ = false;
   double dpi_ = 96;
   QTimer timer_;
+  std::unique_ptr<QObject> input_gate_;  // filters the application's input through RefusesInput
   QElapsedTimer clock_;
   qint64 clock_ms_ = 0;  // milliseconds of the clock already handed to the host
   std::function<void()> after_event_;

@@ -24,10 +24,11 @@ void QtBackend::BuildWindow(FormView& view) {
   window.setObjectName(QString::fromStdString(form.Name()));
   const int id = view.id;
   window.on_close = [this, id, &form] {
-    Dispatch(id, [this, &form] { host_.RequestClose(form); });
+    Dispatch(
+        id, nullptr, [this, &form] { host_.RequestClose(form); }, true);
   };
-  window.on_enter_escape = [this, id, &view](bool escape) {
-    Dispatch(id, [this, &view, escape] { PressDefaultButton(view, escape); });
+  window.on_enter_escape = [this, id](bool escape) {
+    if (FormView* live = ViewById(id); live && !syncing_) PressDefaultButton(*live, escape);
   };
   for (forms::MenuItem* item : form.MenuBar()) BuildMenu(view, *item, nullptr);
 
@@ -42,7 +43,10 @@ void QtBackend::BuildWindow(FormView& view) {
     ControlView cv;
     cv.control = control.get();
     cv.widget = CreateWidget(view, *control, container);
-    if (cv.widget) cv.widget->setObjectName(QString::fromStdString(control->FullName()));
+    if (cv.widget) {
+      cv.widget->setObjectName(QString::fromStdString(control->FullName()));
+      view.by_widget[cv.widget] = view.controls.size();
+    }
     view.controls.push_back(std::move(cv));
   }
 }
@@ -52,7 +56,7 @@ void QtBackend::BuildWindow(FormView& view) {
 void QtBackend::BuildMenu(FormView& view, forms::MenuItem& item, QMenu* menu) {
   QAction* action = nullptr;
   const int id = view.id;
-  auto click = [this, id, &item] { Dispatch(id, [&item] { item.RaiseClick(); }); };
+  auto click = [this, id, &item] { Dispatch(id, nullptr, [&item] { item.RaiseClick(); }); };
   if (!item.Items().empty()) {
     QMenu* sub = menu ? menu->addMenu(ToQString(item.Caption))
                       : view.window->menuBar()->addMenu(ToQString(item.Caption));
@@ -95,9 +99,9 @@ QWidget* QtBackend::CreateWidget(FormView& view, forms::Control& control, QWidge
       auto& label = static_cast<forms::Label&>(control);
       auto* w = new ClickLabel;
       w->setTextFormat(Qt::PlainText);
-      w->on_click = [this, id, &label] { Dispatch(id, [&label] { label.RaiseClick(); }); };
+      w->on_click = [this, id, &label] { Dispatch(id, &label, [&label] { label.RaiseClick(); }); };
       w->on_double_click = [this, id, &label] {
-        Dispatch(id, [&label] { label.RaiseDblClick(); });
+        Dispatch(id, &label, [&label] { label.RaiseDblClick(); });
       };
       w->setParent(container);
       return w;
@@ -107,11 +111,14 @@ QWidget* QtBackend::CreateWidget(FormView& view, forms::Control& control, QWidge
       auto* w = new KeyButton;
       w->setParent(container);
       w->setAutoDefault(false);
-      QObject::connect(w, &QPushButton::clicked,
-                       [this, id, &button] { Dispatch(id, [&button] { button.RaiseClick(); }); });
+      QObject::connect(w, &QPushButton::clicked, [this, id, &button] {
+        Dispatch(id, &button, [&button] { button.RaiseClick(); });
+      });
+      // A key is taken only while input is: a held key press could not swallow its key.
       w->on_key_press = [this, id, &button](int ascii) {
         if (!Live(id) || !button.KeyPress) return false;
-        Dispatch(id, [&button, &ascii] { button.RaiseKeyPress(ascii); });
+        if (!TakesInputNow(id, &button)) return true;
+        Dispatch(id, &button, [&button, &ascii] { button.RaiseKeyPress(ascii); });
         return true;
       };
       return w;
@@ -155,7 +162,7 @@ QWidget* QtBackend::CreateInputWidget(FormView& view, forms::Control& control, Q
       auto& combo = static_cast<forms::ComboBox&>(control);
       auto* w = new QComboBox(container);
       QObject::connect(w, &QComboBox::activated, [this, id, &combo](int i) {
-        Dispatch(id, [&combo, i] { combo.SetListIndex(i); });
+        Dispatch(id, &combo, [&combo, i] { combo.SetListIndex(i); });
       });
       return w;
     }
@@ -164,7 +171,7 @@ QWidget* QtBackend::CreateInputWidget(FormView& view, forms::Control& control, Q
       auto* w = new QRadioButton(container);
       w->setAutoExclusive(false);  // the model keeps the group; a sync shows it
       QObject::connect(w, &QRadioButton::clicked, [this, id, &option] {
-        Dispatch(id, [&option] {
+        Dispatch(id, &option, [&option] {
           if (!option.Value()) option.SetValue(true);
         });
       });
@@ -173,14 +180,15 @@ QWidget* QtBackend::CreateInputWidget(FormView& view, forms::Control& control, Q
     case ControlKind::kTextBox: {
       auto& box = static_cast<forms::TextBox&>(control);
       auto key = [this, id, &box](int ascii) {
-        Dispatch(id, [&box, &ascii] { box.RaiseKeyPress(ascii); });
+        if (!TakesInputNow(id, &box)) return 0;
+        Dispatch(id, &box, [&box, &ascii] { box.RaiseKeyPress(ascii); });
         return ascii;
       };
       if (box.MultiLine) {
         auto* w = new MultiLineEdit;
         w->on_key_press = key;
         QObject::connect(w, &QPlainTextEdit::textChanged, [this, id, &box, w] {
-          Dispatch(id, [&box, w] { box.SetText(FromQString(w->toPlainText())); });
+          Dispatch(id, &box, [&box, text = FromQString(w->toPlainText())] { box.SetText(text); });
         });
         w->setParent(container);
         return w;
@@ -188,7 +196,7 @@ QWidget* QtBackend::CreateInputWidget(FormView& view, forms::Control& control, Q
       auto* w = new LineEdit;
       w->on_key_press = key;
       QObject::connect(w, &QLineEdit::textEdited, [this, id, &box](const QString& text) {
-        Dispatch(id, [&box, &text] { box.SetText(FromQString(text)); });
+        Dispatch(id, &box, [&box, typed = FromQString(text)] { box.SetText(typed); });
       });
       w->setParent(container);
       return w;
@@ -197,17 +205,19 @@ QWidget* QtBackend::CreateInputWidget(FormView& view, forms::Control& control, Q
       auto& tab = static_cast<forms::TabControl&>(control);
       auto* w = new QTabWidget(container);
       for (int i = 0; i < tab.Tabs(); ++i) w->addTab(new QWidget, ToQString(tab.TabCaption(i)));
-      QObject::connect(w, &QTabWidget::currentChanged,
-                       [this, id, &tab](int i) { Dispatch(id, [&tab, i] { tab.SetTab(i); }); });
+      QObject::connect(w, &QTabWidget::currentChanged, [this, id, &tab](int i) {
+        Dispatch(id, &tab, [&tab, i] { tab.SetTab(i); });
+      });
       return w;
     }
     case ControlKind::kUpDown: {
       auto& updown = static_cast<forms::UpDown&>(control);
       auto* w = new UpDownWidget;
       QObject::connect(w->up, &QToolButton::clicked,
-                       [this, id, &updown] { Dispatch(id, [&updown] { updown.Up(); }); });
-      QObject::connect(w->down, &QToolButton::clicked,
-                       [this, id, &updown] { Dispatch(id, [&updown] { updown.Down(); }); });
+                       [this, id, &updown] { Dispatch(id, &updown, [&updown] { updown.Up(); }); });
+      QObject::connect(w->down, &QToolButton::clicked, [this, id, &updown] {
+        Dispatch(id, &updown, [&updown] { updown.Down(); });
+      });
       w->setParent(container);
       return w;
     }
@@ -223,7 +233,7 @@ void QtBackend::PressDefaultButton(FormView& view, bool cancel) {
     auto& button = static_cast<forms::CommandButton&>(*control);
     if ((cancel ? button.Cancel : button.Default) && button.ShownInForm() &&
         button.EnabledInForm()) {
-      button.RaiseClick();
+      Dispatch(view.id, &button, [&button] { button.RaiseClick(); });
       return;
     }
   }

@@ -2,7 +2,6 @@
 #include "qt/qt_convert.h"
 
 #include <QRegularExpression>
-
 #include <cstring>
 
 namespace qd470::qt {

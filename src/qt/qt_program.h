@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <memory>
 
+#include "program/program.h"
 #include "qt/qt_backend.h"
 #include "qt/qt_services.h"
 #include "resources/strings.h"
-#include "program/program.h"
 
 namespace qd470::qt {
 

@@ -129,6 +129,12 @@ forms::Image QtCapture::CaptureForm(const forms::Form& form) {
   return FromQImage(backend_->Render(const_cast<forms::Form&>(form)));
 }
 
-void QtEventPump::DoEvents() { QCoreApplication::processEvents(); }
+void QtEventPump::DoEvents() {
+  if (backend_) {
+    backend_->DoEvents();
+  } else {
+    QCoreApplication::processEvents();
+  }
+}
 
 }  // namespace qd470::qt

@@ -70,7 +70,12 @@ class QtCapture : public forms::CaptureService {
 
 class QtEventPump : public forms::EventPump {
  public:
+  void SetBackend(QtBackend* backend) { backend_ = backend; }
+  // The backend's DoEvents; without a backend, Qt's own.
   void DoEvents() override;
+
+ private:
+  QtBackend* backend_ = nullptr;
 };
 
 // All of them, as the program object takes them.

@@ -62,6 +62,7 @@ struct FormView {
   QWidget* client = nullptr;  // the client area below the menu bar
   std::vector<ControlView> controls;
   std::unordered_map<const forms::Control*, size_t> index;  // control -> controls[i]
+  std::unordered_map<const QWidget*, size_t> by_widget;     // widget -> controls[i]
   std::vector<MenuView> menus;
   bool applied = false;
   std::string caption;

@@ -58,6 +58,7 @@ Opuning::Opuning(Program& program)
   cmdStart.Default = true;
   lblWait.Move(kMargin, cmdStart.Top + 60, kFrameWidth - 1440 - 120, kFieldHeight);
   lblWait.Visible = false;
+  CloseDuringWork = true;  // closing it during the first read ends the program
   StartFocus = &cmdStart;
   Width = kFrameWidth + 2 * kMargin;
   Height = cmdStart.Top + cmdStart.Height + 180;

@@ -241,5 +241,81 @@ TEST_F(HostTest, TimersRunOncePerIntervalWhileEnabled) {
   EXPECT_EQ(ticks, 2);
 }
 
+// Inside work the operator's input waits for a tick's end, is refused during a job or a read,
+// and runs at once only on what stays live: a job's Cancel, the main screen's close.
+TEST_F(HostTest, InputDuringWorkWaitsIsRefusedOrRunsAsTheWorkAllows) {
+  ListsForm& f = host.Get<ListsForm>();
+  auto& cancel = f.Add<CommandButton>("cmdCancel");
+  cancel.LiveDuringWork = true;
+  auto& tmr = f.Add<Timer>("tmrComm");
+  tmr.Interval = 10;
+  tmr.Enabled = true;
+  int ticks = 0;
+  tmr.OnTimer = [&] { ++ticks; };
+  std::vector<std::string> ran;
+  auto input = [&](const Control* control, bool close, const char* what) {
+    return host.RunInput({&f, control, close}, [&ran, what] { ran.push_back(what); });
+  };
+  struct Row {
+    WorkKind work;
+    bool close_live;
+    std::vector<InputFate> fates;  // list, menu, Cancel, close box
+  };
+  const Row rows[] = {
+      {WorkKind::kNone,
+       false,
+       {InputFate::kRan, InputFate::kRan, InputFate::kRan, InputFate::kRan}},
+      {WorkKind::kTick,
+       false,
+       {InputFate::kHeld, InputFate::kHeld, InputFate::kRan, InputFate::kHeld}},
+      {WorkKind::kTick,
+       true,
+       {InputFate::kHeld, InputFate::kHeld, InputFate::kRan, InputFate::kRan}},
+      {WorkKind::kBlocking,
+       false,
+       {InputFate::kRefused, InputFate::kRefused, InputFate::kRan, InputFate::kRefused}},
+      {WorkKind::kBlocking,
+       true,
+       {InputFate::kRefused, InputFate::kRefused, InputFate::kRan, InputFate::kRan}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(static_cast<int>(row.work) * 10 + row.close_live);
+    f.CloseDuringWork = row.close_live;
+    ran.clear();
+    {
+      FormHost::WorkScope work(host, row.work);
+      EXPECT_EQ(input(&f.cmb, false, "list"), row.fates[0]);
+      EXPECT_EQ(input(nullptr, false, "menu"), row.fates[1]);
+      EXPECT_EQ(input(&cancel, false, "cancel"), row.fates[2]);
+      EXPECT_EQ(input(nullptr, true, "close"), row.fates[3]);
+      host.AdvanceClock(10);  // no timer starts inside work, and held input stays held
+      EXPECT_EQ(ticks, row.work == WorkKind::kNone ? 1 : 0);
+    }
+    host.AdvanceClock(10);  // the timers' turn after the work: then the held input, in order
+    EXPECT_EQ(ticks, row.work == WorkKind::kNone ? 2 : 1);
+    ticks = 0;
+    std::vector<std::string> expected;
+    for (int pass : {0, 1}) {  // what ran at once, then what was held
+      const char* names[] = {"list", "menu", "cancel", "close"};
+      for (int i = 0; i < 4; ++i) {
+        if ((row.fates[i] == InputFate::kRan) == (pass == 0) &&
+            row.fates[i] != InputFate::kRefused) {
+          expected.push_back(names[i]);
+        }
+      }
+    }
+    EXPECT_EQ(ran, expected);
+  }
+  // Input held for a form that is unloaded before the tick ends is dropped.
+  ran.clear();
+  {
+    FormHost::WorkScope work(host, WorkKind::kTick);
+    input(&f.cmb, false, "list");
+    host.Unload(f);
+  }
+  host.RunHeldInput();
+  EXPECT_TRUE(ran.empty());
+}
+
 }  // namespace
 }  // namespace qd470::forms

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 
 #include "link/subdisp_copy.h"
 #include "link/subdisp_trs.h"
@@ -176,9 +177,12 @@ TEST_F(TransferTest, AfterACopyOneItemWritesGoOutAgain) {
   EXPECT_EQ(p().SendReq, 0);
 }
 
-// The copy dialog is modeless: another controller chosen on the settings screen meanwhile is read
-// inside the job, and the job's progress goes on afterwards.
-TEST_F(TransferTest, AReadOfAChosenControllerDuringACopyLeavesTheCopyProgressMoving) {
+// The settings screen stays open beside the copy dialog: a controller chosen on it while the copy
+// runs is not read into the tables being sent, and the target ends equal to the source.
+TEST_F(TransferTest, AControllerChosenDuringACopyIsNotReadAndTheTargetEqualsTheSource) {
+  FillLine(0, 5);
+  FillLine(3, 6);
+  SubDisp_Set& screen = p().Form<SubDisp_Set>();
   SubDisp_Copy& dialog = p().Form<SubDisp_Copy>();
   dialog.cmbName(0).SetListIndex(0);
   dialog.cmbName(1).SetListIndex(3);
@@ -186,13 +190,67 @@ TEST_F(TransferTest, AReadOfAChosenControllerDuringACopyLeavesTheCopyProgressMov
   int pumps = 0;
   pump().on_events = [&] {
     if (++pumps != kAllPlaces + 10) return;  // in the sending half
-    int16_t chosen = 2;
-    QD470::SetAllRecv(p(), chosen);
+    EXPECT_EQ(Operate(screen, &screen.cmbName, [&] { screen.cmbName.SetListIndex(3); }),
+              forms::InputFate::kRefused);
   };
   Tick();
   pump().on_events = nullptr;
-  EXPECT_EQ(p().RcvMask & (1 << 2), 1 << 2);
+  EXPECT_EQ(Line(3), Line(0));
+  EXPECT_EQ(p().SetLoadMask & (1 << 3), 0);
   EXPECT_EQ(dialog.ProgressBar1.Value, SubDisp_Copy::kProgressMax);
+}
+
+// A second controller chosen while one is read is refused: the first read goes on alone, with
+// no poll step of the communication timer in between.
+TEST_F(TransferTest, TheControllerListTakesNoChoiceDuringARead) {
+  SubDisp_Set& screen = p().Form<SubDisp_Set>();
+  MainDisp& main = p().Form<MainDisp>();
+  main.tmrComm.Enabled = true;
+  bool chosen = false;
+  pump().on_events = [&] {
+    if (!std::exchange(chosen, true)) {
+      Operate(screen, &screen.cmbName, [&] { screen.cmbName.SetListIndex(2); });
+    }
+    p().Forms().AdvanceClock(main.tmrComm.Interval);
+  };
+  Operate(screen, &screen.cmbName, [&] { screen.cmbName.SetListIndex(1); });
+  pump().on_events = nullptr;
+  EXPECT_EQ(screen.cmbName.ListIndex(), 1);
+  EXPECT_EQ(p().SetLoadMask & 0b110, 0b010);
+  // Besides controller 1's reads, only the monitor polls that the read makes between its four
+  // groups: 3 times the 11 items of the 3 other controllers.
+  size_t others = 0;
+  for (const SimLine::Request& r : sim().Log()) others += r.dev != 1;
+  EXPECT_EQ(others, 3u * 3 * 11);
+  EXPECT_FALSE(p().Form<WaitDisp>().Visible());
+}
+
+// A transfer dialog opened from the menu while a write to a silent controller is retried opens
+// once the tick has returned, and its SEND is carried out.
+TEST_F(TransferTest, ATransferDialogOpenedDuringARetriedWriteSends) {
+  sim().SetPresent(3, false);
+  p().SetLoadMask = -1;
+  SubDisp_Set& screen = p().Form<SubDisp_Set>();
+  screen.cmbName.SetListIndex(1);
+  FillMemory(1, 9);
+  p().SetCh = 3;
+  p().EditItem = 98;  // run
+  p().SendVal = 1;
+  QueueWrite(p());
+  p().Forms().SetModalScript([&](forms::Form& form) {
+    auto* dialog = dynamic_cast<SubDisp_TRS*>(&form);
+    if (!dialog) return;
+    Operate(*dialog, &dialog->cmdSend, [dialog] { dialog->cmdSend.RaiseClick(); });
+    Tick();
+    Operate(*dialog, &dialog->cmdEnd, [dialog] { dialog->cmdEnd.RaiseClick(); });
+  });
+  pump().on_events = [&] {
+    pump().on_events = nullptr;
+    Operate(screen, nullptr, [&] { screen.mnuCom.RaiseClick(); });
+  };
+  Tick();
+  EXPECT_EQ(Line(1), Memory(1));
+  EXPECT_EQ(p().SendReq, 1);  // the write to controller 3 still waits
 }
 
 TEST_F(TransferTest, CopySendsNothingWhenTheSourceWasNotReadWhole) {

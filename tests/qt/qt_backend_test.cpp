@@ -80,6 +80,42 @@ TEST_F(QtBackendTest, ButtonClickRunsItsHandlerAndTheResultShows) {
   EXPECT_EQ(Find<QLabel>(form, "lblValue")->text(), "pressed");
 }
 
+// While a job runs, input reaches only what stays live; during a tick it waits for the tick's end.
+TEST_F(QtBackendTest, InputInsideWorkIsRefusedOrHeldUnlessLive) {
+  PanelForm& form = ShowPanel();
+  auto* ok = Find<QPushButton>(form, "cmdOK");
+  auto* label = Find<QLabel>(form, "lblSV(1)");
+  {
+    forms::FormHost::WorkScope job(host_, forms::WorkKind::kBlocking);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QTest::mouseClick(label, Qt::LeftButton);
+    // As behind a modal box, the list never sees the key.
+    struct KeyCounter : QObject {
+      int keys = 0;
+      bool eventFilter(QObject*, QEvent* e) override {
+        return keys += e->type() == QEvent::KeyPress, false;
+      }
+    } counter;
+    auto* combo = Find<QComboBox>(form, "cmbName");
+    combo->installEventFilter(&counter);
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(counter.keys, 0);
+    combo->removeEventFilter(&counter);
+    EXPECT_EQ(form.lblValue.Caption, "12.5");
+    form.cmdOK.LiveDuringWork = true;
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_EQ(form.lblValue.Caption, "pressed");
+  }
+  {
+    forms::FormHost::WorkScope tick(host_, forms::WorkKind::kTick);
+    QTest::mouseClick(label, Qt::LeftButton);
+    EXPECT_TRUE(form.clicks.empty());
+  }
+  host_.AdvanceClock(0);
+  EXPECT_EQ(form.clicks, std::vector<int>{1});
+}
+
 TEST_F(QtBackendTest, LabelClickAndDoubleClickReachTheirHandlers) {
   PanelForm& form = ShowPanel();
   auto* label = Find<QLabel>(form, "lblSV(1)");

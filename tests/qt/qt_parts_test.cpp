@@ -6,13 +6,21 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 
+#include "link/subdisp_trs.h"
+#include "model/setting_groups.h"
+#include "monitor/main_disp.h"
 #include "qt/qt_convert.h"
 #include "qt/qt_services.h"
 #include "qt/qt_test_forms.h"
 #include "qt/qt_widgets.h"
+#include "support/sim_line.h"
+#include "support/test_program.h"
 
 namespace qd470::qt::testing {
 namespace {
@@ -169,6 +177,49 @@ TEST(QtServices, PrintingRefusesWhatItCannotPrintWithoutCrashing) {
   if (count > 0) {
     EXPECT_FALSE(printers.PrintPictureToFitPage(0, forms::Image{}));
   }
+}
+
+// The event pump of a job brings the widgets in step as the job goes: the transfer dialog's
+// progress bar rises from 0 in every job.
+TEST(QtServices, ProgressBarsRiseFromZeroWhileAJobRuns) {
+  qd470::testing::TempFolder folder;
+  qd470::testing::FakeServices fakes;
+  QtEventPump pump;
+  forms::Services services = fakes.Bundle();
+  services.pump = &pump;
+  Program program(folder.path() / "prog", services, Language::kEnglish);
+  auto backend = std::make_unique<QtBackend>(program.Forms());
+  pump.SetBackend(backend.get());
+  qd470::testing::SimLine sim(2);
+  program.Comm().SetTimeouts(20, 10);
+  ASSERT_TRUE(program.Comm().Open(sim.SlavePath(), 0).ok);
+  program.PortOpen = -1;
+  program.CommCond.DevCount = 2;
+  SubDisp_TRS& dialog = program.Form<SubDisp_TRS>();
+  dialog.cmbName.AddItem("ch");
+  dialog.cmbName.SetListIndex(0);
+  program.Forms().Show(dialog);
+  auto* bar = backend->Window(dialog)->findChild<QProgressBar*>("ProgressBar1");
+  ASSERT_NE(bar, nullptr);
+  std::vector<int> seen;
+  QTimer sampler;
+  sampler.setInterval(0);
+  QObject::connect(&sampler, &QTimer::timeout, [&] { seen.push_back(bar->value()); });
+  sampler.start();
+  for (int16_t job : {kReqSendAll, kReqReceiveAll}) {
+    SCOPED_TRACE(job);
+    seen.clear();
+    program.CommState = kCommJobs;
+    program.SendReq = job;
+    program.Form<MainDisp>().tmrComm_Timer();
+    ASSERT_GT(seen.size(), 100u);
+    EXPECT_LE(seen.front(), 1);
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    EXPECT_GT(seen.back(), kAllPlaces * 9 / 10);
+  }
+  pump.SetBackend(nullptr);
+  backend.reset();
+  program.Comm().Close();
 }
 
 TEST_F(PartsTest, CaptureGivesTheFormsWindowAsArgbPixels) {

@@ -135,7 +135,9 @@ TEST_F(EndToEndTest, ClosingTheStartWindowDuringTheFirstReadEndsTheProgram) {
   bool said_reading = false;
   fakes_.pump.on_events = [&] {
     said_reading = p().Form<Opuning>().lblWait.Visible;
-    if (fakes_.pump.calls == 10) p().Forms().RequestClose(p().Form<Opuning>());
+    if (fakes_.pump.calls != 10) return;
+    Opuning& start = p().Form<Opuning>();
+    p().Forms().RunInput({&start, nullptr, true}, [&] { p().Forms().RequestClose(start); });
   };
   QD470::Main(p());
   fakes_.pump.on_events = nullptr;

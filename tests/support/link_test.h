@@ -2,6 +2,7 @@
 // timeouts), in monitoring state.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "link/qd470_link.h"
@@ -32,7 +33,17 @@ class LinkTest : public ProgramTest {
 
   SimLine& sim() { return *sim_; }
   FakePump& pump() { return fakes_.pump; }
-  void Tick() { p().Form<MainDisp>().tmrComm_Timer(); }
+  // One communication tick, then the operator's input it held back.
+  void Tick() {
+    p().Form<MainDisp>().tmrComm_Timer();
+    p().Forms().RunHeldInput();
+  }
+  // The operator's event on `control` of `form` (nullptr: a menu of the form), delivered as the
+  // event layer delivers it while work may run.
+  forms::InputFate Operate(forms::Form& form, forms::Control* control,
+                           std::function<void()> event) {
+    return p().Forms().RunInput({&form, control}, std::move(event));
+  }
 
   std::unique_ptr<SimLine> sim_;
 };
