@@ -183,11 +183,28 @@ class OptionButton : public Control {
   std::vector<OptionButton*>* group_ = nullptr;  // all options of the same container
 };
 
+// A frame with a border keeps its edge clear of controls and, when it has a caption, a band at the
+// top for the caption and the border line below it. The band fits the tallest font the program
+// draws captions in, 9 pt Noto Sans CJK JP, whose frame starts its inside 345 twips (23 px at
+// 96 dpi) below the top. A frame without a border is bare.
+inline constexpr int kFrameEdge = 45;          // twips, every side of a bordered frame
+inline constexpr int kFrameBareBand = 90;      // twips above the controls: border without caption
+inline constexpr int kFrameCaptionBand = 360;  // twips above the controls: caption and border
+
 class Frame : public Control {
  public:
   Frame(std::string name, int index) : Control(ControlKind::kFrame, std::move(name), index) {}
   std::string Caption;
   bool Border = true;
+
+  // Where the frame's controls may stand, in twips from its top-left corner.
+  int ClientLeft() const { return Border ? kFrameEdge : 0; }
+  int ClientTop() const {
+    if (!Border) return 0;
+    return Caption.empty() ? kFrameBareBand : kFrameCaptionBand;
+  }
+  int ClientRight() const { return Width - ClientLeft(); }
+  int ClientBottom() const { return Height - ClientLeft(); }
 };
 
 // A tabbed control; a tab can be made unavailable, and then cannot be selected.

@@ -9,10 +9,10 @@ namespace qd470::setlayout {
 inline constexpr int kTwipsPerPixel = 15;
 constexpr int Px(int px) { return px * kTwipsPerPixel; }
 
-// Form and tab control, in pixels.
+// Form and tab control, in pixels. The page is as high as the block tab's five frames need.
 inline constexpr int kFormW = 1232;
-inline constexpr int kFormH = 716;
-inline constexpr int kTabX = 6, kTabY = 4, kTabW = 1220, kTabH = 664;
+inline constexpr int kFormH = 752;
+inline constexpr int kTabX = 6, kTabY = 4, kTabW = 1220, kTabH = 700;
 inline constexpr int kTabStripH = 28;     // the strip of tab captions
 inline constexpr int kPageW = kTabW - 4;  // usable page below the strip
 inline constexpr int kPageH = kTabH - kTabStripH;
@@ -25,8 +25,12 @@ inline constexpr int kComboH = 22;
 inline constexpr int kRowPitch = 20;    // table rows of the pattern and block tabs
 inline constexpr int kParamPitch = 22;  // caption/value rows of the parameter tabs
 inline constexpr int kComboPitch = 24;
-inline constexpr int kFrameCaptionH = 18;  // first row of a frame with a caption
-inline constexpr int kFrameBareTop = 8;    // first row of a frame without caption
+// First row of a frame with a caption (below the window layer's caption band) and of a frame
+// without one.
+inline constexpr int kFrameCaptionH = forms::kFrameCaptionBand / kTwipsPerPixel;
+inline constexpr int kFrameBareTop = 8;
+static_assert(kFrameCaptionH * kTwipsPerPixel >= forms::kFrameCaptionBand);
+static_assert(kFrameBareTop * kTwipsPerPixel >= forms::kFrameBareBand);
 inline constexpr int kFrameBottom = 5;
 inline constexpr int kFrameGap = 3;
 inline constexpr int kPad = 8;

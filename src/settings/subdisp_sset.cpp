@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "program/program.h"
 #include "settings/default_settings.h"
 #include "settings/subdisp_set.h"
 #include "settings/type_file.h"
-#include "program/program.h"
 
 namespace qd470 {
 namespace {
@@ -37,7 +37,9 @@ constexpr int kDeviceWidth = 4800;
 constexpr int kRowHeight = 480;
 constexpr int kRowsTop = 900;
 constexpr int kFrameTop = kRowsTop - 360;
-constexpr int kFrameInnerTop = 360;
+// The first row's borderless option frame reaches 20 twips above the row: all of it stays below
+// the caption band of the device frame.
+constexpr int kFrameInnerTop = forms::kFrameCaptionBand + 20;
 constexpr int kFieldHeight = 360;
 
 int DeviceLeft(int i) { return kMargin + kCaptionWidth + i * (kDeviceWidth + kMargin); }

@@ -183,6 +183,29 @@ TEST_F(SettingsScreenTest, ControlsFitTheirContainersWithoutOverlap) {
   }
 }
 
+// In every form of the program and in both languages, a control in a frame stands inside it:
+// below the caption band (a bordered frame without caption: below its border) and off its edges.
+TEST(FrameLayout, EveryFramedControlClearsTheCaptionAndTheBorder) {
+  for (Language lang : {Language::kEnglish, Language::kJapanese}) {
+    testing::TempFolder folder;
+    testing::FakeServices fakes;
+    Program program(folder.path() / "prog", fakes.Bundle(), lang);
+    program.Forms().LoadAll();
+    for (const forms::Form* form : program.Forms().LoadedForms()) {
+      for (const auto& c : form->Controls()) {
+        const auto* frame = dynamic_cast<const forms::Frame*>(c->Parent);
+        if (!frame) continue;
+        const std::string where = form->Name() + "." + c->FullName() + " in " + frame->FullName() +
+                                  (lang == Language::kJapanese ? " ja" : "");
+        EXPECT_GE(c->Top, frame->ClientTop()) << where;
+        EXPECT_GE(c->Left, frame->ClientLeft()) << where;
+        EXPECT_LE(c->Left + c->Width, frame->ClientRight()) << where;
+        EXPECT_LE(c->Top + c->Height, frame->ClientBottom()) << where;
+      }
+    }
+  }
+}
+
 TEST(SettingsScreenText, DpValTextFormats) {
   struct Row {
     int16_t raw;
