@@ -30,6 +30,9 @@ class Form {
   int Width = 6000, Height = 4000;  // client area in twips
   WindowState State = WindowState::kNormal;
   bool Resizable = false;
+  // A dialog belongs to the window it is opened from: it stays over it, opens centred over it
+  // and has no minimise or maximise box. Set by the dialog's constructor.
+  bool Dialog = false;
   // The control that has the focus when the form is shown (nullptr: the renderer's choice).
   Control* StartFocus = nullptr;
   bool Visible() const { return visible_; }

@@ -33,7 +33,7 @@ void FormHost::Show(Form& form, bool modal) {
   bool was_visible = form.visible_;
   form.visible_ = true;
   form.modal_ = modal;
-  if (observer_ && !was_visible) observer_->OnShow(form);
+  if (observer_) was_visible ? observer_->OnRaise(form) : observer_->OnShow(form);
   if (!modal) return;
   if (observer_) {
     observer_->RunModal(form);
@@ -70,6 +70,19 @@ void FormHost::RequestClose(Form& form) {
   if (!cancel) Unload(form);
 }
 
+FormHost::OpenerScope::OpenerScope(FormHost& host, Form& form, bool timer) : host_(host) {
+  host_.openers_.push_back({&form, timer});
+}
+
+FormHost::OpenerScope::~OpenerScope() { host_.openers_.pop_back(); }
+
+Form* FormHost::Opener() const {
+  Form* active = observer_ ? observer_->ActiveForm() : nullptr;
+  if (openers_.empty()) return active;
+  const Opening& top = openers_.back();
+  return top.timer && active ? active : top.form;
+}
+
 void FormHost::LoadAll() {
   for (const auto& type : order_) Load(type);
 }
@@ -83,7 +96,7 @@ std::vector<Form*> FormHost::LoadedForms() const {
 }
 
 void FormHost::AdvanceClock(int64_t ms) {
-  std::vector<Timer*> due;
+  std::vector<std::pair<Form*, Timer*>> due;
   for (Form* form : LoadedForms()) {
     for (const auto& c : form->Controls()) {
       auto* timer = dynamic_cast<Timer*>(c.get());
@@ -91,13 +104,15 @@ void FormHost::AdvanceClock(int64_t ms) {
       timer->elapsed_ms += ms;
       if (timer->elapsed_ms >= timer->Interval) {
         timer->elapsed_ms = 0;
-        due.push_back(timer);
+        due.emplace_back(form, timer);
       }
     }
   }
   // A handler may unload a form; its object lives on until ReleaseUnloaded.
-  for (Timer* timer : due) {
-    if (timer->Enabled && timer->OnTimer) timer->OnTimer();
+  for (auto [form, timer] : due) {
+    if (!timer->Enabled || !timer->OnTimer) continue;
+    OpenerScope opener(*this, *form, true);
+    timer->OnTimer();
   }
 }
 

@@ -24,6 +24,10 @@ class FormObserver {
   virtual void RunModal(Form& form) = 0;
   // Ends the modal run of `form` and leaves it shown.
   virtual void EndModal(Form& /*form*/) {}
+  // `form` is shown again while it is shown: back from minimised, to the front.
+  virtual void OnRaise(Form& /*form*/) {}
+  // The form whose window the operator works in now (nullptr: none of ours).
+  virtual Form* ActiveForm() const { return nullptr; }
 };
 
 class FormHost {
@@ -72,6 +76,23 @@ class FormHost {
   // once per call, as a busy event loop would).
   void AdvanceClock(int64_t ms);
 
+  // While it lives, what is shown belongs to `form` (scopes nest): the renderer opens one around
+  // each handler of the form; the start-up sequence around the dialogs it opens over its window.
+  // A timer's handler opens over the form the operator works in, else over the timer's form.
+  class OpenerScope {
+   public:
+    OpenerScope(FormHost& host, Form& form, bool timer = false);
+    ~OpenerScope();
+    OpenerScope(const OpenerScope&) = delete;
+    OpenerScope& operator=(const OpenerScope&) = delete;
+
+   private:
+    FormHost& host_;
+  };
+  // The form that a dialog or message box shown now belongs to (nullptr: none): the innermost
+  // scope's form; outside any scope the form the operator works in.
+  Form* Opener() const;
+
   void SetObserver(FormObserver* observer) { observer_ = observer; }
   FormObserver* Observer() const { return observer_; }
   // In tests: what the operator does inside a modal form before it returns.
@@ -86,6 +107,11 @@ class FormHost {
   std::map<std::type_index, std::unique_ptr<Form>> loaded_;
   std::vector<std::unique_ptr<Form>> unloaded_;
   FormObserver* observer_ = nullptr;
+  struct Opening {
+    Form* form;
+    bool timer;
+  };
+  std::vector<Opening> openers_;
   std::function<void(Form&)> modal_script_;
 };
 

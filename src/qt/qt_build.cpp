@@ -22,6 +22,11 @@ void QtBackend::BuildWindow(FormView& view) {
   view.window = new FormWindow;
   FormWindow& window = *view.window;
   window.setObjectName(QString::fromStdString(form.Name()));
+  if (form.Dialog) {
+    // A title and a close box: no minimise or maximise.
+    window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  }
   const int id = view.id;
   window.on_close = [this, id, &form] {
     Dispatch(id, [this, &form] { host_.RequestClose(form); });
@@ -29,6 +34,7 @@ void QtBackend::BuildWindow(FormView& view) {
   window.on_enter_escape = [this, id, &view](bool escape) {
     Dispatch(id, [this, &view, escape] { PressDefaultButton(view, escape); });
   };
+  window.on_state_change = [this, &view] { ReadBackState(view); };
   for (forms::MenuItem* item : form.MenuBar()) BuildMenu(view, *item, nullptr);
 
   view.client = new QWidget;
