@@ -2,6 +2,7 @@
 // each wired to raise the control's events in the model.
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -26,6 +27,8 @@ void QtBackend::BuildWindow(FormView& view) {
     // A title and a close box: no minimise or maximise.
     window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // Of one size, so that no window manager offers to maximise it.
+    window.layout()->setSizeConstraint(QLayout::SetFixedSize);
   }
   const int id = view.id;
   window.on_close = [this, id, &form] {

@@ -113,7 +113,11 @@ void QtBackend::PlaceDialog(FormView& view) {
   QWidget* owner = OwnerWindow();
   if (!owner || owner == view.window) return;
   TieToOwner(*view.window);
-  if (std::exchange(view.placed, true) || !owner->screen()) return;
+  // An owner that the window manager has not put on the screen yet gives no place to centre
+  // over; the window manager itself centres a dialog over its owner then.
+  if (std::exchange(view.placed, true) || !owner->windowHandle()->isExposed() || !owner->screen()) {
+    return;
+  }
   MoveClientTo(*view.window,
                CentreOver(owner->frameGeometry(), ClientSize(view), FrameMargins(*owner),
                           owner->screen()->availableGeometry()));

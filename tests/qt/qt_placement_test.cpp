@@ -88,6 +88,8 @@ namespace {
 // box belongs to the form whose handler raised it.
 TEST_F(QtBackendTest, DialogBelongsToTheFormWhoseHandlerOpenedItAndOutlivesItsWindow) {
   PanelForm& panel = ShowPanel();
+  backend_->Window(panel)->move(300, 200);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(backend_->Window(panel)));
   DialogForm& dialog = host_.Get<DialogForm>();
   dialog.Dialog = true;
   QtMessageBox boxes("Program");
