@@ -33,7 +33,11 @@ void FormHost::Show(Form& form, bool modal) {
   bool was_visible = form.visible_;
   form.visible_ = true;
   form.modal_ = modal;
-  if (observer_) was_visible ? observer_->OnRaise(form) : observer_->OnShow(form);
+  if (observer_ && was_visible) {
+    observer_->OnRaise(form);
+  } else if (observer_) {
+    observer_->OnShow(form);
+  }
   if (!modal) return;
   if (observer_) {
     observer_->RunModal(form);

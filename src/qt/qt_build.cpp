@@ -37,7 +37,9 @@ void QtBackend::BuildWindow(FormView& view) {
   window.on_enter_escape = [this, id, &view](bool escape) {
     Dispatch(id, [this, &view, escape] { PressDefaultButton(view, escape); });
   };
-  window.on_state_change = [this, &view] { ReadBackState(view); };
+  window.on_state_change = [this, id] {
+    if (FormView* live = ViewById(id)) ReadBackState(*live);
+  };
   for (forms::MenuItem* item : form.MenuBar()) BuildMenu(view, *item, nullptr);
 
   view.client = new QWidget;
