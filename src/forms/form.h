@@ -32,6 +32,9 @@ class Form {
   bool Resizable = false;
   // The close box works also while the program's work runs (the main screen's exit question).
   bool CloseDuringWork = false;
+  // A dialog belongs to the window it is opened from: it stays over it, opens centred over it
+  // and has no minimise or maximise box. Set by the dialog's constructor.
+  bool Dialog = false;
   // The control that has the focus when the form is shown (nullptr: the renderer's choice).
   Control* StartFocus = nullptr;
   bool Visible() const { return visible_; }

@@ -34,7 +34,11 @@ void FormHost::Show(Form& form, bool modal) {
   bool was_visible = form.visible_;
   form.visible_ = true;
   form.modal_ = modal;
-  if (observer_ && !was_visible) observer_->OnShow(form);
+  if (observer_ && was_visible) {
+    observer_->OnRaise(form);
+  } else if (observer_) {
+    observer_->OnShow(form);
+  }
   if (!modal) return;
   if (observer_) {
     observer_->RunModal(form);
@@ -71,6 +75,19 @@ void FormHost::RequestClose(Form& form) {
   if (!cancel) Unload(form);
 }
 
+FormHost::OpenerScope::OpenerScope(FormHost& host, Form& form, bool timer) : host_(host) {
+  host_.openers_.push_back({&form, timer});
+}
+
+FormHost::OpenerScope::~OpenerScope() { host_.openers_.pop_back(); }
+
+Form* FormHost::Opener() const {
+  Form* active = observer_ ? observer_->ActiveForm() : nullptr;
+  if (openers_.empty()) return active;
+  const Opening& top = openers_.back();
+  return top.timer && active ? active : top.form;
+}
+
 void FormHost::LoadAll() {
   for (const auto& type : order_) Load(type);
 }
@@ -85,7 +102,7 @@ std::vector<Form*> FormHost::LoadedForms() const {
 
 void FormHost::AdvanceClock(int64_t ms) {
   if (work_ != WorkKind::kNone) return;
-  std::vector<Timer*> due;
+  std::vector<std::pair<Form*, Timer*>> due;
   for (Form* form : LoadedForms()) {
     for (const auto& c : form->Controls()) {
       auto* timer = dynamic_cast<Timer*>(c.get());
@@ -93,13 +110,15 @@ void FormHost::AdvanceClock(int64_t ms) {
       timer->elapsed_ms += ms;
       if (timer->elapsed_ms >= timer->Interval) {
         timer->elapsed_ms = 0;
-        due.push_back(timer);
+        due.emplace_back(form, timer);
       }
     }
   }
   // A handler may unload a form; its object lives on until ReleaseUnloaded.
-  for (Timer* timer : due) {
-    if (timer->Enabled && timer->OnTimer) timer->OnTimer();
+  for (auto [form, timer] : due) {
+    if (!timer->Enabled || !timer->OnTimer) continue;
+    OpenerScope opener(*this, *form, true);
+    timer->OnTimer();
   }
   RunHeldInput();
 }
@@ -119,7 +138,7 @@ bool FormHost::TakesInputNow(const InputSource& source) const {
 
 InputFate FormHost::RunInput(const InputSource& source, std::function<void()> event) {
   if (TakesInputNow(source)) {
-    event();
+    RunAsHandlerOf(source.form, event);
     return InputFate::kRan;
   }
   if (work_ == WorkKind::kBlocking) return InputFate::kRefused;
@@ -133,8 +152,17 @@ void FormHost::RunHeldInput() {
     held_.pop_front();
     const bool loaded = std::any_of(loaded_.begin(), loaded_.end(),
                                     [&](const auto& f) { return f.second.get() == input.form; });
-    if (loaded) input.event();
+    if (loaded) RunAsHandlerOf(input.form, input.event);
   }
+}
+
+void FormHost::RunAsHandlerOf(Form* form, const std::function<void()>& event) {
+  if (!form) {
+    event();
+    return;
+  }
+  OpenerScope opener(*this, *form);
+  event();
 }
 
 }  // namespace qd470::forms

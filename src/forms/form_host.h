@@ -25,6 +25,10 @@ class FormObserver {
   virtual void RunModal(Form& form) = 0;
   // Ends the modal run of `form` and leaves it shown.
   virtual void EndModal(Form& /*form*/) {}
+  // `form` is shown again while it is shown: back from minimised, to the front.
+  virtual void OnRaise(Form& /*form*/) {}
+  // The form whose window the operator works in now (nullptr: none of ours).
+  virtual Form* ActiveForm() const { return nullptr; }
 };
 
 // Work of the program that lets pending events run while it waits on the line. Work never nests:
@@ -38,7 +42,7 @@ enum class WorkKind {
 // Where an operator's event comes from: a control of a form, or the window itself (its menus,
 // or its close box).
 struct InputSource {
-  const Form* form = nullptr;
+  Form* form = nullptr;
   const Control* control = nullptr;
   bool close = false;
 };
@@ -113,6 +117,22 @@ class FormHost {
   InputFate RunInput(const InputSource& source, std::function<void()> event);
   // Runs the input held during a tick, oldest first; an event of a form unloaded since is dropped.
   void RunHeldInput();
+  // While it lives, what is shown belongs to `form` (scopes nest): the renderer opens one around
+  // each handler of the form; the start-up sequence around the dialogs it opens over its window.
+  // A timer's handler opens over the form the operator works in, else over the timer's form.
+  class OpenerScope {
+   public:
+    OpenerScope(FormHost& host, Form& form, bool timer = false);
+    ~OpenerScope();
+    OpenerScope(const OpenerScope&) = delete;
+    OpenerScope& operator=(const OpenerScope&) = delete;
+
+   private:
+    FormHost& host_;
+  };
+  // The form that a dialog or message box shown now belongs to (nullptr: none): the innermost
+  // scope's form; outside any scope the form the operator works in.
+  Form* Opener() const;
 
   void SetObserver(FormObserver* observer) { observer_ = observer; }
   FormObserver* Observer() const { return observer_; }
@@ -128,10 +148,17 @@ class FormHost {
   std::map<std::type_index, std::unique_ptr<Form>> loaded_;
   std::vector<std::unique_ptr<Form>> unloaded_;
   FormObserver* observer_ = nullptr;
+  struct Opening {
+    Form* form;
+    bool timer;
+  };
+  std::vector<Opening> openers_;
   std::function<void(Form&)> modal_script_;
   WorkKind work_ = WorkKind::kNone;
+  // Runs an operator's event as a handler of `form`: what it opens belongs to that form.
+  void RunAsHandlerOf(Form* form, const std::function<void()>& event);
   struct HeldInput {
-    const Form* form;
+    Form* form;
     std::function<void()> event;
   };
   std::deque<HeldInput> held_;

@@ -22,6 +22,7 @@ SubDisp_Copy::SubDisp_Copy(Program& program)
       cmdEnd(Add<forms::CommandButton>("cmdEnd")),
       ProgressBar1(Add<forms::ProgressBar>("ProgressBar1")),
       p_(program) {
+  Dialog = true;
   Width = 6000;
   Height = 2760;
   for (int i = 0; i < 2; ++i) {

@@ -27,6 +27,7 @@ SubDisp_TRS::SubDisp_TRS(Program& program)
       cmdEnd(Add<forms::CommandButton>("cmdEnd")),
       ProgressBar1(Add<forms::ProgressBar>("ProgressBar1")),
       p_(program) {
+  Dialog = true;
   Width = 5400;
   Height = 2700;
   lblName.Move(240, 300, 1200, 300);

@@ -17,6 +17,7 @@ WaitDisp::WaitDisp(Program& program)
       lblWait(Add<forms::Label>("lblWait")),
       ProgressBar1(Add<forms::ProgressBar>("ProgressBar1")),
       p_(program) {
+  Dialog = true;
   Width = 5400;
   Height = 1620;
   lblWait.Move(240, 200, 4920, 640);  // two lines for the longer texts

@@ -25,6 +25,7 @@ prnselect::prnselect(Program& program)
       cmdOK(Add<forms::CommandButton>("cmdOK")),
       cmdCancel(Add<forms::CommandButton>("cmdCancel")),
       p_(program) {
+  Dialog = true;
   Width = 5400;
   Height = 1680;
   cmbPrinter.Move(240, 240, 4920, 360);

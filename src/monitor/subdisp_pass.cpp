@@ -28,6 +28,7 @@ SubDisp_Pass::SubDisp_Pass(Program& program)
       cmdOK(Add<forms::CommandButton>("cmdOK")),
       cmdCancel(Add<forms::CommandButton>("cmdCancel")),
       p_(program) {
+  Dialog = true;
   Width = 4560;
   Height = 1800;
   lblPass.Move(240, 240, 1200, 330);

@@ -96,8 +96,6 @@ FormView* QtBackend::ViewById(int view_id) const {
   return nullptr;
 }
 
-bool QtBackend::Live(int view_id) const { return ViewById(view_id) != nullptr; }
-
 FormView& QtBackend::EnsureView(forms::Form& form) {
   if (FormView* view = FindView(form)) return *view;
   auto view = std::make_unique<FormView>();
@@ -116,6 +114,7 @@ QWidget* QtBackend::Window(const forms::Form& form) const {
 
 void QtBackend::OnShow(forms::Form& form) {
   FormView& view = EnsureView(form);
+  if (form.Dialog) PlaceDialog(view);
   if (const forms::Control* anchor = std::exchange(form.OpenNear, nullptr)) {
     PlaceNear(view, *anchor);
   }
@@ -129,43 +128,14 @@ void QtBackend::OnShow(forms::Form& form) {
   }
 }
 
-QWidget* QtBackend::WidgetOf(const forms::Control& control) const {
-  for (const auto& [form, view] : views_) {
-    if (auto it = view->index.find(&control); it != view->index.end()) {
-      return view->controls[it->second].widget;
-    }
-  }
-  return nullptr;
-}
-
-void QtBackend::PlaceNear(FormView& view, const forms::Control& anchor) {
-  QWidget* target = WidgetOf(anchor);
-  if (!target || !target->isVisible()) return;
-  const QRect rect(target->mapToGlobal(QPoint(0, 0)), target->size());
-  QScreen* screen = target->screen();
-  if (!screen) return;
-  // The new window gets the decoration of the window it opens over.
-  const QWidget* owner = target->window();
-  const QRect outer = owner->frameGeometry(), inner = owner->geometry();
-  const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                       outer.right() - inner.right(), outer.bottom() - inner.bottom());
-  const forms::Form& form = *view.form;
-  const int menu = view.window->menuWidget() ? view.window->menuWidget()->sizeHint().height() : 0;
-  const QSize size(Px(form.Width), Px(form.Height) + menu);
-  view.window->move(PlaceBeside(rect, size, frame, screen->availableGeometry()));
-}
-
-QPoint QtBackend::PlaceBeside(const QRect& anchor, const QSize& size, const QMargins& frame,
-                              const QRect& screen) {
-  constexpr int kGap = 4;
-  const int outer_w = size.width() + frame.left() + frame.right();
-  const int outer_h = size.height() + frame.top() + frame.bottom();
-  int top = anchor.bottom() + 1 + kGap;  // the frame's top edge
-  if (top + outer_h > screen.bottom() + 1) top = anchor.top() - kGap - outer_h;
-  top = std::clamp(top, screen.top(), std::max(screen.top(), screen.bottom() + 1 - outer_h));
-  const int left = std::clamp(anchor.left() - frame.left(), screen.left(),
-                              std::max(screen.left(), screen.right() + 1 - outer_w));
-  return {left, top};
+// A minimised form comes back to the state it had before; a shown one comes to the front.
+void QtBackend::OnRaise(forms::Form& form) {
+  FormView* view = FindView(form);
+  if (!view) return;
+  if (form.State == forms::WindowState::kMinimized) form.State = view->restore_state;
+  SyncWindow(*view);
+  view->window->raise();
+  view->window->activateWindow();
 }
 
 void QtBackend::OnHide(forms::Form& form) {
@@ -247,10 +217,10 @@ bool QtBackend::RefusesInput(QObject* receiver, const QEvent& event) const {
     for (const QWidget* w = widget; w && w != view->window; w = w->parentWidget()) {
       auto it = view->by_widget.find(w);
       if (it != view->by_widget.end()) {
-        return !host_.TakesInputNow({form, view->controls[it->second].control});
+        return !host_.TakesInputNow({view->form, view->controls[it->second].control});
       }
     }
-    return !host_.TakesInputNow({form, nullptr});
+    return !host_.TakesInputNow({view->form, nullptr});
   }
   return false;  // not a form's window: a box the work itself shows, such as the exit question
 }

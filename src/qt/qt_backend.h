@@ -32,6 +32,8 @@ class QtBackend : public forms::FormObserver {
   void OnUnload(forms::Form& form) override;
   void RunModal(forms::Form& form) override;
   void EndModal(forms::Form& form) override;
+  void OnRaise(forms::Form& form) override;
+  forms::Form* ActiveForm() const override;
 
   // Brings the widgets of every shown form (or of one form with a window) in step with the model.
   void SyncAll();
@@ -55,17 +57,28 @@ class QtBackend : public forms::FormObserver {
   // Twips to pixels at the screen's logical resolution.
   int Px(int twips) const;
 
-  // Top-left corner of a window of `size` opened beside `anchor` (global pixels): below it,
-  // above it when there is no room below, shifted so that the whole window (with `frame`, the
-  // window manager's decoration) lies inside `screen`.
+  // The window that a dialog or message box opened now belongs to: that of the form whose
+  // handler runs (FormHost::Opener); nullptr when there is none on the screen.
+  QWidget* OwnerWindow() const;
+  // Makes `dialog`, a window about to appear, belong to OwnerWindow() for the window manager
+  // alone: it stays over its owner and opens over it, and neither closes with the other.
+  void TieToOwner(QWidget& dialog) const;
+
+  // Top-left corner of the client area of a window of client `size` opened beside `anchor`
+  // (global pixels): the whole window with `frame` (the window manager's decoration) below the
+  // anchor, above it when there is no room below, shifted so that it lies inside `screen`.
   static QPoint PlaceBeside(const QRect& anchor, const QSize& size, const QMargins& frame,
                             const QRect& screen);
+  // Top-left corner of the client area of such a window centred over `owner` (the owner's
+  // whole window), shifted so that the whole window lies inside `screen`.
+  static QPoint CentreOver(const QRect& owner, const QSize& size, const QMargins& frame,
+                           const QRect& screen);
 
  private:
   FormView& EnsureView(forms::Form& form);
   FormView* FindView(const forms::Form& form) const;
-  bool Live(int view_id) const;
   FormView* ViewById(int view_id) const;
+  bool Live(int view_id) const { return ViewById(view_id) != nullptr; }
   // Runs an operator event on `control` (nullptr: the window's menus, or with `close` its close
   // box) of the form with view `view_id` as the window layer decides while work runs (ignored
   // while syncing or when the form's window is gone), then releases unloaded forms at the
@@ -89,11 +102,17 @@ class QtBackend : public forms::FormObserver {
   void PressDefaultButton(FormView& view, bool cancel);
   // Moves a window that is about to appear beside a control of another shown form.
   void PlaceNear(FormView& view, const forms::Control& anchor);
+  // A dialog about to appear belongs to the opener's window; centred over it once per load.
+  void PlaceDialog(FormView& view);
+  // The client size the window of a form opens with.
+  QSize ClientSize(const FormView& view) const;
   QWidget* WidgetOf(const forms::Control& control) const;
 
   // Keeping it in step (qt_sync.cpp).
   void SyncView(FormView& view);
   void SyncWindow(FormView& view);
+  // The operator changed the window's state with its frame: the form's State follows.
+  void ReadBackState(FormView& view);
   void SyncControl(ControlView& cv);
   void SyncGeometry(ControlView& cv);
   void SyncMenus(FormView& view);

@@ -2,6 +2,7 @@
 // each wired to raise the control's events in the model.
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -22,6 +23,13 @@ void QtBackend::BuildWindow(FormView& view) {
   view.window = new FormWindow;
   FormWindow& window = *view.window;
   window.setObjectName(QString::fromStdString(form.Name()));
+  if (form.Dialog) {
+    // A title and a close box: no minimise or maximise.
+    window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // Of one size, so that no window manager offers to maximise it.
+    window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+  }
   const int id = view.id;
   window.on_close = [this, id, &form] {
     Dispatch(
@@ -29,6 +37,9 @@ void QtBackend::BuildWindow(FormView& view) {
   };
   window.on_enter_escape = [this, id](bool escape) {
     if (FormView* live = ViewById(id); live && !syncing_) PressDefaultButton(*live, escape);
+  };
+  window.on_state_change = [this, id] {
+    if (FormView* live = ViewById(id)) ReadBackState(*live);
   };
   for (forms::MenuItem* item : form.MenuBar()) BuildMenu(view, *item, nullptr);
 

@@ -28,11 +28,15 @@ QtProgram::QtProgram(const std::filesystem::path& program_folder, Language langu
       backend_(std::make_unique<QtBackend>(program_->Forms())) {
   services_.capture.SetBackend(backend_.get());
   services_.pump.SetBackend(backend_.get());
+  services_.message_box.SetBackend(backend_.get());
+  services_.file_dialog.SetBackend(backend_.get());
 }
 
 QtProgram::~QtProgram() {
   services_.capture.SetBackend(nullptr);
   services_.pump.SetBackend(nullptr);
+  services_.message_box.SetBackend(nullptr);
+  services_.file_dialog.SetBackend(nullptr);
   backend_.reset();
   program_.reset();
 }

@@ -36,8 +36,10 @@ forms::MsgResult QtMessageBox::Show(const std::string& text, forms::MsgButtons b
                                     forms::MsgIcon icon, const std::string& title) {
   const bool yes_no = buttons == forms::MsgButtons::kYesNo;
   QMessageBox box(ToQtIcon(icon), ToQString(title.empty() ? program_title_ : title),
-                  ToQString(text), yes_no ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
-                  QApplication::activeWindow());
+                  ToQString(text), yes_no ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok);
+  // Owned for the window manager only: a box with a parent would be deleted with a window
+  // unloaded while it is up.
+  if (backend_) backend_->TieToOwner(box);
   box.setTextFormat(Qt::PlainText);
   if (yes_no) box.setDefaultButton(QMessageBox::Yes);
   int answer = box.exec();
@@ -74,8 +76,8 @@ QString NameOnlyIconProvider::type(const QFileInfo& info) const {
 }
 
 std::optional<std::string> QtFileDialog::Ask(const forms::FileDialogRequest& request) {
-  QFileDialog dialog(QApplication::activeWindow(), ToQString(request.title),
-                     ToQString(request.initial_folder));
+  QFileDialog dialog(nullptr, ToQString(request.title), ToQString(request.initial_folder));
+  if (backend_) backend_->TieToOwner(dialog);
   dialog.setIconProvider(&icons_);
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

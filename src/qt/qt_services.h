@@ -19,9 +19,12 @@ class QtMessageBox : public forms::MessageBoxService {
   explicit QtMessageBox(std::string program_title) : program_title_(std::move(program_title)) {}
   forms::MsgResult Show(const std::string& text, forms::MsgButtons buttons, forms::MsgIcon icon,
                         const std::string& title) override;
+  // The box belongs to the window it is opened from (none without a backend).
+  void SetBackend(const QtBackend* backend) { backend_ = backend; }
 
  private:
   std::string program_title_;
+  const QtBackend* backend_ = nullptr;
 };
 
 // "Text|*.dat|Text 2|*.a;*.b" as Qt's name filters: "Text (*.dat)", "Text 2 (*.a *.b)".
@@ -40,9 +43,12 @@ class NameOnlyIconProvider : public QFileIconProvider {
 class QtFileDialog : public forms::FileDialogService {
  public:
   std::optional<std::string> Ask(const forms::FileDialogRequest& request) override;
+  // The dialog belongs to the window it is opened from (none without a backend).
+  void SetBackend(const QtBackend* backend) { backend_ = backend; }
 
  private:
   NameOnlyIconProvider icons_;
+  const QtBackend* backend_ = nullptr;
 };
 
 class QtPrinters : public forms::PrinterService {

@@ -180,6 +180,13 @@ void SyncProgress(ControlView& cv) {
   if (w->value() != value) w->setValue(value);
 }
 
+forms::WindowState StateOf(const QWidget& window) {
+  const Qt::WindowStates state = window.windowState();
+  if (state & Qt::WindowMinimized) return forms::WindowState::kMinimized;
+  if (state & Qt::WindowMaximized) return forms::WindowState::kMaximized;
+  return forms::WindowState::kNormal;
+}
+
 }  // namespace
 
 void QtBackend::SyncView(FormView& view) {
@@ -224,20 +231,28 @@ void QtBackend::SyncWindow(FormView& view) {
   }
   view.applied = true;
   if (!form.Visible()) return;
-  if (w.isHidden() || view.state != form.State) {
-    switch (form.State) {
-      case forms::WindowState::kMinimized:
-        w.showMinimized();
-        break;
-      case forms::WindowState::kMaximized:
-        w.showMaximized();
-        break;
-      default:
-        w.showNormal();
-        break;
-    }
-    view.state = form.State;
+  // Compared with what the window is, not with what was applied last: the operator may have
+  // changed it with the frame since.
+  if (!w.isHidden() && StateOf(w) == form.State) return;
+  switch (form.State) {
+    case forms::WindowState::kMinimized:
+      w.showMinimized();
+      break;
+    case forms::WindowState::kMaximized:
+      w.showMaximized();
+      break;
+    default:
+      w.showNormal();
+      break;
   }
+  if (form.State != forms::WindowState::kMinimized) view.restore_state = form.State;
+}
+
+void QtBackend::ReadBackState(FormView& view) {
+  if (!view.window || view.window->isHidden() || !view.form->Visible()) return;
+  const forms::WindowState state = StateOf(*view.window);
+  view.form->State = state;
+  if (state != forms::WindowState::kMinimized) view.restore_state = state;
 }
 
 void QtBackend::SyncGeometry(ControlView& cv) {

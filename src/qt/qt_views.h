@@ -67,7 +67,9 @@ struct FormView {
   bool applied = false;
   std::string caption;
   int width = 0, height = 0;
-  forms::WindowState state = forms::WindowState::kNormal;
+  // The state a minimised window comes back to: the last one it had before.
+  forms::WindowState restore_state = forms::WindowState::kNormal;
+  bool placed = false;          // a dialog is centred over its owner once per load
   uint64_t focus_requests = 0;  // the form's focus requests already applied
   QEventLoop* modal_loop = nullptr;
 };

@@ -11,6 +11,11 @@
 
 namespace qd470::qt {
 
+void FormWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && on_state_change) on_state_change();
+}
+
 void FormWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   if (on_close) on_close();

@@ -26,8 +26,11 @@ class FormWindow : public QMainWindow {
   std::function<void()> on_close;
   // Enter or Escape that no control took: presses the default or cancel button.
   std::function<void(bool escape)> on_enter_escape;
+  // The window's state changed: by the operator with the frame, or by the program.
+  std::function<void()> on_state_change;
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 };

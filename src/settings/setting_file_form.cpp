@@ -25,6 +25,7 @@ SettingFileForm::SettingFileForm(std::string name, Program& program)
       Image1(Add<forms::PictureBox>("Image1")),
       dlgFile(program.Svc().file_dialog),
       p_(program) {
+  Dialog = true;
   Width = 5400;
   Height = 2400;
   Image1.Move(240, 240, 720, 720);

@@ -50,6 +50,7 @@ SubDisp_File::SubDisp_File(Program& program)
       frmFileall(Add<forms::Frame>("frmFileall")),
       frmFilesel(Add<forms::Frame>("frmFilesel")),
       p_(program) {
+  Dialog = true;
   Width = kFormW;
   Height = kFrameTop + kFrameH + kMargin;
   txtFilemsg.Move(kMargin, kMargin, kInnerW, kHelpH);

@@ -62,6 +62,7 @@ SubDisp_SSet::SubDisp_SSet(Program& program)
       cmdOK(Add<forms::CommandButton>("cmdOK")),
       cmdCancel(Add<forms::CommandButton>("cmdCancel")),
       p_(program) {
+  Dialog = true;
   const int width = DeviceLeft(2);
   const int rows_bottom = kFrameTop + kFrameInnerTop + kRows * kRowHeight + 120;
   Width = width;

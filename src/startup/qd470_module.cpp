@@ -85,6 +85,8 @@ void Main(Program& p) {
   p.CommState = 0;
   NameDefaults(p);
   RunStep(p, [&p] {
+    // The first-start specification dialog and its messages belong to the start-up window.
+    forms::FormHost::OpenerScope opener(p.Forms(), p.Form<Opuning>());
     if (p.Form<SubDisp_SSet>().TypeLoad()) RecoverStartupError(p);
   });
   Datainitial(p);

@@ -317,5 +317,37 @@ TEST_F(HostTest, InputDuringWorkWaitsIsRefusedOrRunsAsTheWorkAllows) {
   EXPECT_TRUE(ran.empty());
 }
 
+// What a timer's handler opens goes over the form the operator works in, else over the timer's
+// form; what a handler running inside it opens goes over that handler's form.
+TEST_F(HostTest, TimerHandlerOpensOverTheActiveFormElseItsOwn) {
+  class ActiveIs : public FormObserver {
+   public:
+    void OnShow(Form&) override {}
+    void OnHide(Form&) override {}
+    void OnUnload(Form&) override {}
+    void RunModal(Form&) override {}
+    Form* ActiveForm() const override { return active; }
+    Form* active = nullptr;
+  } observer;
+  host.SetObserver(&observer);
+  ListsForm& f = host.Get<ListsForm>();
+  Form other("Other");
+  auto& tmr = f.Add<Timer>("tmrComm");
+  tmr.Interval = 10;
+  tmr.Enabled = true;
+  std::vector<const Form*> openers;
+  tmr.OnTimer = [&] {
+    openers.push_back(host.Opener());
+    FormHost::OpenerScope inner(host, other);
+    openers.push_back(host.Opener());
+  };
+  host.AdvanceClock(10);
+  observer.active = &other;
+  host.AdvanceClock(10);
+  EXPECT_EQ(openers, (std::vector<const Form*>{&f, &other, &other, &other}));
+  EXPECT_EQ(host.Opener(), &other);  // outside any handler: the active form
+  host.SetObserver(nullptr);
+}
+
 }  // namespace
 }  // namespace qd470::forms

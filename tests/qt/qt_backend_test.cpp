@@ -329,3 +329,57 @@ TEST_F(QtBackendTest, TimersTickOnTheEventLoopWhileEnabled) {
 
 }  // namespace
 }  // namespace qd470::qt::testing
+
+namespace qd470::qt::testing {
+namespace {
+
+using forms::WindowState;
+
+Qt::WindowStates QtState(WindowState state) {
+  switch (state) {
+    case WindowState::kMinimized:
+      return Qt::WindowMinimized;
+    case WindowState::kMaximized:
+      return Qt::WindowMaximized;
+    default:
+      return Qt::WindowNoState;
+  }
+}
+
+// The operator changes the window with its frame: State reads what the window is, and every state
+// the program asks for then reaches the window, also the one it asked for last.
+TEST_F(QtBackendTest, WindowStateIsReadBackAndEveryAskedStateIsReached) {
+  PanelForm& form = ShowPanel();
+  QWidget* window = backend_->Window(form);
+  const std::pair<WindowState, WindowState> rows[] = {
+      {WindowState::kMaximized, WindowState::kNormal},  // by the frame, then by the menu
+      {WindowState::kNormal, WindowState::kMaximized},
+      {WindowState::kMinimized, WindowState::kMaximized},
+      {WindowState::kNormal, WindowState::kMinimized},
+  };
+  for (auto [by_frame, asked] : rows) {
+    window->setWindowState(QtState(by_frame));
+    EXPECT_EQ(form.State, by_frame);
+    form.State = asked;
+    backend_->SyncAll();
+    EXPECT_EQ(window->windowState(), QtState(asked));
+  }
+}
+
+// Showing a minimised form brings it back as it was before, to the front.
+TEST_F(QtBackendTest, ShowingAMinimisedFormRestoresItsEarlierState) {
+  PanelForm& form = ShowPanel();
+  QWidget* window = backend_->Window(form);
+  for (WindowState earlier : {WindowState::kNormal, WindowState::kMaximized}) {
+    form.State = earlier;
+    backend_->SyncAll();
+    window->setWindowState(Qt::WindowMinimized);  // the operator, with the frame
+    host_.Show(form);
+    EXPECT_EQ(form.State, earlier);
+    EXPECT_EQ(window->windowState(), QtState(earlier));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }, 1000));
+  }
+}
+
+}  // namespace
+}  // namespace qd470::qt::testing

@@ -34,6 +34,8 @@ class StartupTest : public ProgramTest {
       seen.push_back(form.Name());
       messages_then.push_back(msg().shown.size());
       opuning_shown.push_back(p().Forms().IsLoaded<Opuning>() && p().Form<Opuning>().Visible());
+      const forms::Form* opener = p().Forms().Opener();
+      openers.push_back(opener ? opener->Name() : "");
       if (act) act(form);
       testing::AnswerModal(form, "", act ? "" : no_port.string());
     });
@@ -43,6 +45,7 @@ class StartupTest : public ProgramTest {
   std::vector<std::string> seen;
   std::vector<size_t> messages_then;
   std::vector<bool> opuning_shown;
+  std::vector<std::string> openers;  // the form each modal form belongs to
 };
 
 TEST_F(StartupTest, FirstStartInAnEmptyFolder) {
@@ -54,6 +57,7 @@ TEST_F(StartupTest, FirstStartInAnEmptyFolder) {
   EXPECT_EQ(seen, (std::vector<std::string>{"SubDisp_SSet", "Opuning"}));
   EXPECT_EQ(messages_then, (std::vector<size_t>{1, 1}));
   EXPECT_EQ(opuning_shown, (std::vector<bool>{true, true}));
+  EXPECT_EQ(openers, (std::vector<std::string>{"Opuning", ""}));
   EXPECT_TRUE(p().Form<MainDisp>().Visible());
   EXPECT_FALSE(p().Form<Opuning>().Visible());
   EXPECT_EQ(p().CommState, 1);
