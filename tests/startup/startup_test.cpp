@@ -89,6 +89,21 @@ TEST_F(StartupTest, StartKeepsTheConditionsShownAndTheyTakeEffectAtOnce) {
   EXPECT_FALSE(p().Forms().IsLoaded<SubDisp_SSet>());  // loaded again for ten controllers
 }
 
+// "Setdata" that cannot be created is named with the reason, and start-up goes on.
+TEST_F(StartupTest, SetdataThatCannotBeCreatedIsNamedAndStartUpGoesOn) {
+  std::ofstream(p().ProgramFolder() / "Setdata") << "x";
+  std::ofstream(p().DataFile("QD4INIT.DAT"), std::ios::binary) << EncodeCommCond({1, 0, 0, 0});
+  Script();
+  QD470::Main(p());
+  ASSERT_FALSE(msg().Texts().empty());
+  const std::string said = msg().Texts()[0];
+  EXPECT_TRUE(said.starts_with(p().LoadResString(582) + " " +
+                               (p().ProgramFolder() / "Setdata").string() + " ("))
+      << said;
+  EXPECT_EQ(p().CommCond.DevCount, 1);
+  EXPECT_TRUE(p().Form<MainDisp>().Visible());
+}
+
 TEST_F(StartupTest, ATypeFileErrorDefaultsTheConditionsInMemoryOnly) {
   const std::string saved = EncodeCommCond({6, 1, 2, 0});
   std::ofstream(p().DataFile("QD4INIT.DAT"), std::ios::binary) << saved;
