@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "program/program.h"
 #include "settings/default_settings.h"
 #include "settings/subdisp_set.h"
 #include "settings/type_file.h"
-#include "program/program.h"
 
 namespace qd470 {
 namespace {
@@ -165,6 +165,10 @@ void SubDisp_SSet::Form_Load() {
     FillAlarmList(cmbSSA1(i), kAlarmListFull);
     FillAlarmList(cmbSSA2(i), kAlarmListFull);
   }
+}
+
+void SubDisp_SSet::Form_QueryUnload(bool& cancel) {
+  if (!TypeFileExists()) cancel = true;
 }
 
 void SubDisp_SSet::FillInputList(int i, bool qdm1) {
