@@ -432,6 +432,7 @@ constexpr StringEntry kEnglishTable[] = {
     {580, " -1.000 to 1.000 "},
     {582, "The folder cannot be created:"},
     {583, "The password file cannot be read:"},
+    {584, "Port path"},
 };
 
 static_assert(IsStrictlyAscending(kEnglishTable), "English table must be sorted by number");

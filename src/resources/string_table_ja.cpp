@@ -427,6 +427,7 @@ constexpr StringEntry kJapaneseTable[] = {
     {580, " -1.000～1.000 "},
     {582, "フォルダを作成できません："},
     {583, "パスワードファイルを読み込めません："},
+    {584, "ポートのパス"},
 };
 
 static_assert(IsStrictlyAscending(kJapaneseTable), "Japanese table must be sorted by number");
