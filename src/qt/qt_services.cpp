@@ -61,6 +61,13 @@ QStringList ToQtFilters(const std::string& filter) {
   return out;
 }
 
+void SetFileFilters(QFileDialog& dialog, const std::string& filter) {
+  const QStringList filters = ToQtFilters(filter);
+  if (filters.isEmpty()) return;
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setNameFilters(filters);
+}
+
 QIcon NameOnlyIconProvider::icon(const QFileInfo& info) const {
   return QFileIconProvider::icon(info.isDir() ? QFileIconProvider::Folder
                                               : QFileIconProvider::File);
@@ -81,8 +88,7 @@ std::optional<std::string> QtFileDialog::Ask(const forms::FileDialogRequest& req
   dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // The program asks about replacing an existing file itself, in its own words.
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  QStringList filters = ToQtFilters(request.filter);
-  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  SetFileFilters(dialog, request.filter);
   if (!request.default_extension.empty()) {
     dialog.setDefaultSuffix(ToQString(request.default_extension));
   }

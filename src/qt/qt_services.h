@@ -2,6 +2,7 @@
 // capture and the event pump.
 #pragma once
 
+#include <QFileDialog>
 #include <QFileIconProvider>
 #include <QString>
 #include <string>
@@ -26,6 +27,11 @@ class QtMessageBox : public forms::MessageBoxService {
 
 // "Text|*.dat|Text 2|*.a;*.b" as Qt's name filters: "Text (*.dat)", "Text 2 (*.a *.b)".
 QStringList ToQtFilters(const std::string& filter);
+
+// Gives `dialog` the filters of `filter` ("text|pattern" pairs). The type list shows each text
+// as it is, without the patterns that Qt needs after it ("*.dat(Data file)", not
+// "*.dat(Data file) (*.dat)"); the dialog still filters by the patterns.
+void SetFileFilters(QFileDialog& dialog, const std::string& filter);
 
 // Icons and type texts of the file dialog from the name and kind of an entry alone. Qt's own
 // provider reads a file's first bytes to find its type, which blocks for ever on a FIFO or a

@@ -3,13 +3,17 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "qt/qt_convert.h"
+#include "qt/qt_program.h"
 #include "qt/qt_services.h"
 #include "qt/qt_test_forms.h"
 #include "qt/qt_widgets.h"
@@ -131,6 +135,30 @@ TEST(QtServices, FiltersBecomeQtNameFilters) {
     SCOPED_TRACE(row.filter);
     EXPECT_EQ(ToQtFilters(row.filter), row.expected);
   }
+}
+
+// The type list shows the string table's text once ("*.dat(Data file)"), and the dialog still
+// filters by its pattern.
+TEST(QtServices, FileTypesShowTheirTextOnceAndFilterByThePattern) {
+  QFileDialog dialog;
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  SetFileFilters(dialog, "*.dat(Data file)|*.dat");
+  const auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+  ASSERT_NE(types, nullptr);
+  ASSERT_EQ(types->count(), 1);
+  EXPECT_EQ(types->itemText(0), "*.dat(Data file)");
+  const auto* files = dialog.findChild<QFileSystemModel*>();
+  ASSERT_NE(files, nullptr);
+  EXPECT_EQ(files->nameFilters(), QStringList{"*.dat"});
+}
+
+// In Japanese Qt's own texts (the file dialog, the Yes and No buttons) are Japanese too.
+TEST(QtServices, JapaneseInstallsQtsOwnTranslation) {
+  EXPECT_EQ(InstallQtTranslation(Language::kEnglish), nullptr);
+  const std::unique_ptr<QTranslator> translator = InstallQtTranslation(Language::kJapanese);
+  ASSERT_NE(translator, nullptr);
+  EXPECT_NE(QFileDialog::tr("Look in:"), "Look in:");
+  EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
 }
 
 // The file dialog lists folders that may hold files whose reading never ends (/proc/kmsg, a
