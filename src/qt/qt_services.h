@@ -51,17 +51,17 @@ class QtFileDialog : public forms::FileDialogService {
   NameOnlyIconProvider icons_;
 };
 
+// The system's printers over CUPS, listed anew at each call.
 class QtPrinters : public forms::PrinterService {
  public:
-  QtPrinters();  // the current printer starts as the system's default
   std::vector<std::string> Names() override;
-  int CurrentIndex() override;
-  void SetCurrent(int index) override;
-  bool PrintPictureToFitPage(int index, const forms::Image& picture) override;
+  std::string Current() override;
+  void SetCurrent(const std::string& name) override;
+  bool PrintPictureToFitPage(const std::string& printer, const forms::Image& picture,
+                             const std::string& title) override;
 
  private:
-  std::vector<std::string> names_;
-  int current_ = -1;
+  std::string chosen_;
 };
 
 class QtCapture : public forms::CaptureService {
