@@ -80,13 +80,15 @@ void SubDisp_Set::mnuSSet_Click() {
 void SubDisp_Set::mnuPrint_Click() {
   Picture1.Picture = Module1::CaptureForm(p_, *this);
   if (!Picture1.Picture || !p_.Svc().printers) return;
-  if (!Module1::PrintPictureToFitPage(p_, p_.Svc().printers->CurrentIndex(), *Picture1.Picture)) {
+  if (!Module1::PrintPictureToFitPage(p_, p_.Svc().printers->Current(), *Picture1.Picture,
+                                      Caption)) {
     return;
   }
   Picture1.Picture.reset();
 }
 
-// Asks again while the chosen name matches no printer; cancelling keeps the current printer.
+// Asks again while the chosen name matches no printer; cancelling keeps the current printer. The
+// choice is kept by name, so that printers coming and going do not change it.
 void SubDisp_Set::mnupsel_Click() {
   forms::PrinterService* printers = p_.Svc().printers;
   if (!printers) return;
@@ -95,7 +97,7 @@ void SubDisp_Set::mnupsel_Click() {
     p_.Forms().Show(p_.Form<prnselect>(), true);
     if (p_.PrnIndex == -2) return;
   } while (p_.PrnIndex < 0);
-  printers->SetCurrent(p_.PrnIndex);
+  printers->SetCurrent(p_.Form<prnselect>().cmbPrinter.Text());
   p_.Forms().Unload<prnselect>();
 }
 

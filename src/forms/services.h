@@ -43,11 +43,16 @@ class FileDialogService {
 class PrinterService {
  public:
   virtual ~PrinterService() = default;
+  // The system's printers as they are now.
   virtual std::vector<std::string> Names() = 0;
-  virtual int CurrentIndex() = 0;  // -1 when there is no printer
-  virtual void SetCurrent(int index) = 0;
-  // Prints the image on the printer, scaled to fit the page with its aspect ratio kept.
-  virtual bool PrintPictureToFitPage(int index, const Image& picture) = 0;
+  // The printer chosen last, by name; before any choice the system's default printer (or the
+  // first one); "" when there is none.
+  virtual std::string Current() = 0;
+  virtual void SetCurrent(const std::string& name) = 0;
+  // Prints the image on the named printer as a job titled `title`, scaled to fit the page with
+  // its aspect ratio kept.
+  virtual bool PrintPictureToFitPage(const std::string& printer, const Image& picture,
+                                     const std::string& title) = 0;
 };
 
 class CaptureService {

@@ -48,6 +48,36 @@ std::error_code FollowLinks(std::filesystem::path& path) {
   return std::make_error_code(std::errc::too_many_symbolic_link_levels);
 }
 
+// The error of a device, a FIFO or a socket where a data file is wanted, with a reason an
+// operator can read (the errno texts have none for it).
+class NotRegularCategory : public std::error_category {
+ public:
+  const char* name() const noexcept override { return "qd470.file"; }
+  std::string message(int) const override { return "Not a regular file"; }
+};
+
+// The error of a path that is there but is not a regular file: a save or read must not replace
+// or read a folder, a device or a FIFO.
+std::error_code NotRegular(mode_t mode) {
+  static const NotRegularCategory category;
+  if (S_ISDIR(mode)) return std::make_error_code(std::errc::is_a_directory);
+  return std::error_code(1, category);
+}
+
+// Checks that a save may replace `path` (links already followed): a path that is not there yet
+// may be created; one that is there must be a regular file that opens for writing, so that the
+// replace never turns a device or a FIFO into a file, nor overrides a file's write protection.
+// Only a regular file is opened (a FIFO without a reader would block), and it is not truncated.
+std::error_code CheckReplaceable(const std::filesystem::path& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return errno == ENOENT ? std::error_code{} : LastError();
+  if (!S_ISREG(st.st_mode)) return NotRegular(st.st_mode);
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return LastError();
+  ::close(fd);
+  return {};
+}
+
 std::filesystem::path FolderOf(const std::filesystem::path& file) {
   return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
 }
@@ -198,8 +228,7 @@ std::error_code OpenRegular(const std::filesystem::path& path, int& fd, std::uin
   }
   if (!S_ISREG(st.st_mode)) {
     ::close(opened);
-    return std::make_error_code(S_ISDIR(st.st_mode) ? std::errc::is_a_directory
-                                                    : std::errc::invalid_argument);
+    return NotRegular(st.st_mode);
   }
   fd = opened;
   length = static_cast<std::uint64_t>(st.st_size);
@@ -255,6 +284,7 @@ std::error_code RegularFileReader::Read(std::string& chunk, std::size_t max_byte
 std::error_code WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes) {
   std::filesystem::path target = path;
   if (std::error_code error = FollowLinks(target)) return error;
+  if (std::error_code error = CheckReplaceable(target)) return error;
   const std::filesystem::path folder = FolderOf(target);
   const std::optional<mode_t> kept_mode = ModeOfRegularFile(target);
   RemoveLeftovers(folder);

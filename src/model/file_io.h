@@ -42,7 +42,9 @@ class RegularFileReader {
 // Replaces the file at `path` with `bytes`: writes a temporary file in the same folder, syncs it
 // to disk, renames it over the old file and syncs the folder. A symbolic link is followed: the
 // file it points to is replaced. An existing file keeps its mode; a new one gets 0666 less the
-// umask. The temporary file has no name until it is complete (O_TMPFILE); where the file system
+// umask. A target that exists but is not a regular file (a device, a FIFO, a folder) or that
+// does not open for writing (write-protected) is refused before anything is made, and left as
+// it is. The temporary file has no name until it is complete (O_TMPFILE); where the file system
 // has no unnamed files it is named kTempFilePrefix..., and such files left in the folder by an
 // interrupted save, and no longer in use, are removed by the next save there. On any failure the
 // old file is left as it was and the error is returned; an empty error code means success.

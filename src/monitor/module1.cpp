@@ -12,9 +12,10 @@ std::optional<forms::Image> CaptureForm(Program& p, const forms::Form& frm) {
   return image;
 }
 
-bool PrintPictureToFitPage(Program& p, int prn, const forms::Image& pic) {
-  if (!p.Svc().printers || prn < 0 || pic.Empty()) return false;
-  return p.Svc().printers->PrintPictureToFitPage(prn, pic);
+bool PrintPictureToFitPage(Program& p, const std::string& printer, const forms::Image& pic,
+                           const std::string& title) {
+  if (!p.Svc().printers || printer.empty() || pic.Empty()) return false;
+  return p.Svc().printers->PrintPictureToFitPage(printer, pic, title);
 }
 
 }  // namespace qd470::Module1

@@ -43,8 +43,10 @@ void prnselect::Form_Load() {
   cmdCancel.Caption = p_.LoadResString(kCancel);
   forms::PrinterService* printers = p_.Svc().printers;
   if (!printers) return;
-  for (const std::string& name : printers->Names()) cmbPrinter.AddItem(name);
-  cmbPrinter.SetListIndex(printers->CurrentIndex());
+  const std::vector<std::string> names = printers->Names();
+  for (const std::string& name : names) cmbPrinter.AddItem(name);
+  const auto current = std::find(names.begin(), names.end(), printers->Current());
+  if (current != names.end()) cmbPrinter.SetListIndex(static_cast<int>(current - names.begin()));
 }
 
 void prnselect::cmdOK_Click() {

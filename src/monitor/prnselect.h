@@ -1,6 +1,6 @@
-// The printer choice `prnselect`: a modal list of the system's printers. OK leaves the index of
-// the chosen printer in `PrnIndex` (-1 when no printer has the chosen name) and hides the dialog;
-// Cancel and closing it leave -2.
+// The printer choice `prnselect`: a modal list of the system's printers as they are when it is
+// loaded, the current printer selected. OK leaves the index of the chosen printer in `PrnIndex`
+// (-1 when no printer has the chosen name) and hides the dialog; Cancel and closing it leave -2.
 #pragma once
 
 #include "forms/form.h"

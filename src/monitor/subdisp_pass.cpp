@@ -9,13 +9,15 @@ namespace {
 
 // A password is one short line; a longer first line is not read.
 constexpr std::size_t kPasswordCap = 1024;
+constexpr int kUnreadable = 583;
 
 }  // namespace
 
-std::optional<std::string> ReadPassword(const std::filesystem::path& path) {
+std::optional<std::string> ReadPassword(const std::filesystem::path& path, std::error_code* error) {
   std::string line;
-  if (std::error_code error = ReadFirstLine(path, kPasswordCap, line)) {
-    if (error == std::errc::no_such_file_or_directory) return std::string();
+  if (std::error_code read_error = ReadFirstLine(path, kPasswordCap, line)) {
+    if (read_error == std::errc::no_such_file_or_directory) return std::string();
+    if (error) *error = read_error;
     return std::nullopt;
   }
   return line;
@@ -51,7 +53,12 @@ void SubDisp_Pass::Form_Load() {
 }
 
 void SubDisp_Pass::cmdOK_Click() {
-  const std::optional<std::string> password = ReadPassword(p_.DataFile(p_.PwFileName));
+  const std::filesystem::path file = p_.DataFile(p_.PwFileName);
+  std::error_code error;
+  const std::optional<std::string> password = ReadPassword(file, &error);
+  if (!password) {
+    p_.MsgBox(p_.LoadResString(kUnreadable) + " " + file.string() + " (" + error.message() + ")");
+  }
   if (!password || txtPass.Text() != *password) {
     txtPass.SetText("");
     return;

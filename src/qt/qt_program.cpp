@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 
 #include "monitor/main_disp.h"
 #include "startup/qd470_module.h"
@@ -22,8 +23,20 @@ void UseProgramFont() {
   }
 }
 
+std::unique_ptr<QTranslator> InstallQtTranslation(Language language) {
+  if (language != Language::kJapanese) return nullptr;
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QStringLiteral("qtbase_ja"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    return nullptr;
+  }
+  QCoreApplication::installTranslator(translator.get());
+  return translator;
+}
+
 QtProgram::QtProgram(const std::filesystem::path& program_folder, Language language)
-    : services_(std::string(ResString(language, 1))),
+    : qt_translation_(InstallQtTranslation(language)),
+      services_(std::string(ResString(language, 1))),
       program_(std::make_unique<Program>(program_folder, services_.Bundle(), language)),
       backend_(std::make_unique<QtBackend>(program_->Forms())) {
   services_.capture.SetBackend(backend_.get());

@@ -2,6 +2,7 @@
 // creates one and runs it; the start-up sequence grows here.
 #pragma once
 
+#include <QTranslator>
 #include <filesystem>
 #include <memory>
 
@@ -15,6 +16,11 @@ namespace qd470::qt {
 // Uses a font family with both Latin and Japanese glyphs as the application font when one is
 // installed ("Noto Sans CJK JP" first); keeps Qt's own choice otherwise.
 void UseProgramFont();
+
+// Loads Qt's own translation for `language` (the texts of Qt's file dialog and of the Yes and No
+// buttons) and installs it in the application; it stays installed while the returned translator
+// lives. Nothing for English, or when the translation is not installed.
+std::unique_ptr<QTranslator> InstallQtTranslation(Language language);
 
 class QtProgram {
  public:
@@ -34,6 +40,7 @@ class QtProgram {
  private:
   bool Ended();
 
+  std::unique_ptr<QTranslator> qt_translation_;
   QtServices services_;
   std::unique_ptr<Program> program_;
   std::unique_ptr<QtBackend> backend_;  // goes first: it observes the program's forms

@@ -63,6 +63,13 @@ QStringList ToQtFilters(const std::string& filter) {
   return out;
 }
 
+void SetFileFilters(QFileDialog& dialog, const std::string& filter) {
+  const QStringList filters = ToQtFilters(filter);
+  if (filters.isEmpty()) return;
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setNameFilters(filters);
+}
+
 QIcon NameOnlyIconProvider::icon(const QFileInfo& info) const {
   return QFileIconProvider::icon(info.isDir() ? QFileIconProvider::Folder
                                               : QFileIconProvider::File);
@@ -83,8 +90,7 @@ std::optional<std::string> QtFileDialog::Ask(const forms::FileDialogRequest& req
   dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // The program asks about replacing an existing file itself, in its own words.
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  QStringList filters = ToQtFilters(request.filter);
-  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  SetFileFilters(dialog, request.filter);
   if (!request.default_extension.empty()) {
     dialog.setDefaultSuffix(ToQString(request.default_extension));
   }
@@ -93,30 +99,35 @@ std::optional<std::string> QtFileDialog::Ask(const forms::FileDialogRequest& req
   return FromQString(dialog.selectedFiles().first());
 }
 
-QtPrinters::QtPrinters() {
-  const QString default_name = QPrinterInfo::defaultPrinterName();
+std::vector<std::string> QtPrinters::Names() {
+  std::vector<std::string> names;
   for (const QString& name : QPrinterInfo::availablePrinterNames()) {
-    if (name == default_name) current_ = static_cast<int>(names_.size());
-    names_.push_back(FromQString(name));
+    names.push_back(FromQString(name));
   }
-  if (current_ < 0 && !names_.empty()) current_ = 0;
+  return names;
 }
 
-std::vector<std::string> QtPrinters::Names() { return names_; }
-
-int QtPrinters::CurrentIndex() { return current_; }
-
-void QtPrinters::SetCurrent(int index) {
-  if (index >= 0 && index < static_cast<int>(names_.size())) current_ = index;
+std::string QtPrinters::Current() {
+  if (!chosen_.empty()) return chosen_;
+  const QStringList names = QPrinterInfo::availablePrinterNames();
+  const QString default_name = QPrinterInfo::defaultPrinterName();
+  if (names.contains(default_name)) return FromQString(default_name);
+  return names.isEmpty() ? std::string() : FromQString(names.first());
 }
 
-bool QtPrinters::PrintPictureToFitPage(int index, const forms::Image& picture) {
-  if (index < 0 || index >= static_cast<int>(names_.size())) return false;
+void QtPrinters::SetCurrent(const std::string& name) {
+  if (!name.empty()) chosen_ = name;
+}
+
+bool QtPrinters::PrintPictureToFitPage(const std::string& printer_name, const forms::Image& picture,
+                                       const std::string& title) {
   QImage image = ToQImage(picture);
-  if (image.isNull()) return false;
-  QPrinterInfo info = QPrinterInfo::printerInfo(ToQString(names_[static_cast<size_t>(index)]));
+  if (printer_name.empty() || image.isNull()) return false;
+  QPrinterInfo info = QPrinterInfo::printerInfo(ToQString(printer_name));
   if (info.isNull()) return false;
   QPrinter printer(info, QPrinter::HighResolution);
+  // A printer that makes files (a PDF printer) names the file after the job.
+  printer.setDocName(ToQString(title));
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   const QRect page = painter.viewport();

@@ -2,6 +2,7 @@
 // capture and the event pump.
 #pragma once
 
+#include <QFileDialog>
 #include <QFileIconProvider>
 #include <QString>
 #include <string>
@@ -30,6 +31,11 @@ class QtMessageBox : public forms::MessageBoxService {
 // "Text|*.dat|Text 2|*.a;*.b" as Qt's name filters: "Text (*.dat)", "Text 2 (*.a *.b)".
 QStringList ToQtFilters(const std::string& filter);
 
+// Gives `dialog` the filters of `filter` ("text|pattern" pairs). The type list shows each text
+// as it is, without the patterns that Qt needs after it ("*.dat(Data file)", not
+// "*.dat(Data file) (*.dat)"); the dialog still filters by the patterns.
+void SetFileFilters(QFileDialog& dialog, const std::string& filter);
+
 // Icons and type texts of the file dialog from the name and kind of an entry alone. Qt's own
 // provider reads a file's first bytes to find its type, which blocks for ever on a FIFO or a
 // device such as /proc/kmsg in the folder shown.
@@ -51,17 +57,17 @@ class QtFileDialog : public forms::FileDialogService {
   const QtBackend* backend_ = nullptr;
 };
 
+// The system's printers over CUPS, listed anew at each call.
 class QtPrinters : public forms::PrinterService {
  public:
-  QtPrinters();  // the current printer starts as the system's default
   std::vector<std::string> Names() override;
-  int CurrentIndex() override;
-  void SetCurrent(int index) override;
-  bool PrintPictureToFitPage(int index, const forms::Image& picture) override;
+  std::string Current() override;
+  void SetCurrent(const std::string& name) override;
+  bool PrintPictureToFitPage(const std::string& printer, const forms::Image& picture,
+                             const std::string& title) override;
 
  private:
-  std::vector<std::string> names_;
-  int current_ = -1;
+  std::string chosen_;
 };
 
 class QtCapture : public forms::CaptureService {

@@ -430,6 +430,9 @@ constexpr StringEntry kEnglishTable[] = {
     {578, " -100.0 to 100.0 "},
     {579, " -10.00 to 10.00 "},
     {580, " -1.000 to 1.000 "},
+    {582, "The folder cannot be created:"},
+    {583, "The password file cannot be read:"},
+    {584, "Port path"},
 };
 
 static_assert(IsStrictlyAscending(kEnglishTable), "English table must be sorted by number");

@@ -425,6 +425,9 @@ constexpr StringEntry kJapaneseTable[] = {
     {578, " -100.0～100.0 "},
     {579, " -10.00～10.00 "},
     {580, " -1.000～1.000 "},
+    {582, "フォルダを作成できません："},
+    {583, "パスワードファイルを読み込めません："},
+    {584, "ポートのパス"},
 };
 
 static_assert(IsStrictlyAscending(kJapaneseTable), "Japanese table must be sorted by number");

@@ -15,10 +15,21 @@ constexpr int kReplace = 76;
 constexpr int kWrongKind = 401;
 constexpr int kBadFile = 402;
 constexpr int kFilter = 403;
+constexpr int kNoFolder = 582;
 
 constexpr int kButtonW = 1500, kButtonH = 420;
 
 }  // namespace
+
+std::filesystem::path SetdataFolder(const Program& p) { return p.ProgramFolder() / "Setdata"; }
+
+void CreateSetdataFolder(Program& p) {
+  std::error_code error;
+  std::filesystem::create_directories(SetdataFolder(p), error);
+  if (!error) return;
+  p.MsgBox(p.LoadResString(kNoFolder) + " " + SetdataFolder(p).string() + " (" + error.message() +
+           ")");
+}
 
 SettingFileForm::SettingFileForm(std::string name, Program& program)
     : forms::Form(std::move(name)),
@@ -70,7 +81,7 @@ void SettingFileForm::Command1_Click(int Index) {
 std::optional<std::filesystem::path> SettingFileForm::AskFile(bool save) {
   dlgFile.Filter = p_.LoadResString(kFilter);
   dlgFile.DefaultExt = "dat";
-  dlgFile.InitDir = (p_.ProgramFolder() / "Setdata").string();
+  dlgFile.InitDir = SetdataFolder(p_).string();
   if (!(save ? dlgFile.ShowSave() : dlgFile.ShowOpen())) return std::nullopt;
   if (dlgFile.FileName.empty()) {
     RefreshSettingsScreen();

@@ -14,6 +14,13 @@ namespace qd470 {
 
 class Program;
 
+// The folder "Setdata" of the program folder, where the setting files are offered.
+std::filesystem::path SetdataFolder(const Program& p);
+
+// Creates SetdataFolder; when it cannot be created, says which folder and why, and the program
+// goes on without it.
+void CreateSetdataFolder(Program& p);
+
 class SettingFileForm : public forms::Form {
  public:
   void Command1_Click(int Index);  // 0 loads, 1 saves, 2 ends

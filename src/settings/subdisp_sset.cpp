@@ -170,6 +170,10 @@ void SubDisp_SSet::Form_Load() {
   }
 }
 
+void SubDisp_SSet::Form_QueryUnload(bool& cancel) {
+  if (!TypeFileExists()) cancel = true;
+}
+
 void SubDisp_SSet::FillInputList(int i, bool qdm1) {
   auto& list = cmbSSReng(i);
   while (list.ListCount() > 0) list.RemoveItem(0);

@@ -21,6 +21,9 @@ class SubDisp_SSet : public forms::Form {
   void SpcSet(int first);
 
   void Form_Load() override;
+  // At the first start (no type file yet) the specification must be confirmed: closing the
+  // window is refused, only OK closes it.
+  void Form_QueryUnload(bool& cancel) override;
   void cmdOK_Click();
   void cmdCancel_Click();
   void optType_Click(int index);

@@ -1,6 +1,7 @@
 // The start-up window: the communication conditions and the Start button.
 #include "startup/opuning.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -35,6 +36,7 @@ Opuning::Opuning(Program& program)
       cmbDev(Add<forms::ComboBox>("cmbDev", -1, &fraCond)),
       lblPort(Add<forms::Label>("lblPort", -1, &fraCond)),
       cmbPort(Add<forms::ComboBox>("cmbPort", -1, &fraCond)),
+      lblPortPath(Add<forms::Label>("lblPortPath", -1, &fraCond)),
       txtPort(Add<forms::TextBox>("txtPort", -1, &fraCond)),
       lblSpeed(Add<forms::Label>("lblSpeed", -1, &fraCond)),
       cmbSpeed(Add<forms::ComboBox>("cmbSpeed", -1, &fraCond)),
@@ -47,6 +49,7 @@ Opuning::Opuning(Program& program)
   cmbDev.Move(kFieldLeft, RowTop(0), 1200, kFieldHeight);
   lblPort.Move(kMargin, RowTop(1) + 40, kLabelWidth - 120, kFieldHeight);
   cmbPort.Move(kFieldLeft, RowTop(1), kFieldWidth, kFieldHeight);
+  lblPortPath.Move(kMargin, RowTop(2) + 40, kLabelWidth - 120, kFieldHeight);
   txtPort.Move(kFieldLeft, RowTop(2), kFieldWidth, kFieldHeight);
   lblSpeed.Move(kMargin, RowTop(3) + 40, kLabelWidth - 120, kFieldHeight);
   cmbSpeed.Move(kFieldLeft, RowTop(3), 1200, kFieldHeight);
@@ -64,6 +67,7 @@ Opuning::Opuning(Program& program)
   Height = cmdStart.Top + cmdStart.Height + 180;
 
   cmbPort.Click = [this] { cmbPort_Click(); };
+  txtPort.Change = [this] { txtPort_Change(); };
   cmdStart.Click = [this] { cmdStart_Click(); };
 }
 
@@ -73,6 +77,7 @@ void Opuning::Form_Load() {
   fraCond.Caption = p_.LoadResString(458);
   lblDev.Caption = p_.LoadResString(459);
   lblPort.Caption = p_.LoadResString(460);
+  lblPortPath.Caption = p_.LoadResString(584);
   lblSpeed.Caption = p_.LoadResString(461);
   optRead(0).Caption = p_.LoadResString(462);
   optRead(1).Caption = p_.LoadResString(466);
@@ -87,20 +92,26 @@ void Opuning::Form_Load() {
   FillPorts();
 }
 
-// COM1 to COM8 and the serial devices present; the port in force is selected, or typed in the
-// text box when the list does not hold it.
+// COM1 to COM8 and the serial devices present; the port in force is shown in the text box, and
+// selected in the list when the list holds it.
 void Opuning::FillPorts() {
   for (int i = 0; i < kComPorts; ++i) cmbPort.AddItem(ComPortName(i));
   for (const std::string& device : ListSerialPorts()) cmbPort.AddItem(device);
   const std::optional<int> com = ComPortIndex(p_.CommPort);
-  const std::string shown = com ? ComPortName(*com) : p_.CommPort;
-  txtPort.SetText(shown);
-  for (int i = 0; i < cmbPort.ListCount(); ++i) {
-    if (cmbPort.List(i) == shown) cmbPort.SetListIndex(i);
-  }
+  txtPort.SetText(com ? ComPortName(*com) : p_.CommPort);  // selects the entry
 }
 
 void Opuning::cmbPort_Click() { txtPort.SetText(cmbPort.Text()); }
+
+void Opuning::txtPort_Change() {
+  const auto& items = cmbPort.Items();
+  const auto it = std::find(items.begin(), items.end(), txtPort.Text());
+  if (it == items.end()) {
+    cmbPort.SetListIndex(-1);
+  } else if (cmbPort.ListIndex() != it - items.begin()) {
+    cmbPort.SetListIndex(static_cast<int>(it - items.begin()));
+  }
+}
 
 void Opuning::cmdStart_Click() {
   CommCondRec cond = p_.CommCond;

@@ -19,6 +19,8 @@ class Opuning : public forms::Form {
   void Form_QueryUnload(bool& cancel) override;
 
   void cmbPort_Click();
+  // Selects the list entry that reads as the typed port, or none when the list has none.
+  void txtPort_Change();
   // Keeps the conditions shown (init file and port file by atomic replace) and ends the wait.
   void cmdStart_Click();
   // Says that the first reads are running and lets the window show it.
@@ -29,7 +31,8 @@ class Opuning : public forms::Form {
   forms::ComboBox& cmbDev;
   forms::Label& lblPort;
   forms::ComboBox& cmbPort;
-  forms::TextBox& txtPort;
+  forms::Label& lblPortPath;
+  forms::TextBox& txtPort;  // the port in effect: the chosen entry or a typed device path
   forms::Label& lblSpeed;
   forms::ComboBox& cmbSpeed;
   forms::ControlArray<forms::OptionButton> optRead;  // index = read-at-start index

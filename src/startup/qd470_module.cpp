@@ -14,6 +14,7 @@
 #include "monitor/main_disp.h"
 #include "program/program.h"
 #include "settings/default_settings.h"
+#include "settings/setting_file_form.h"
 #include "settings/subdisp_file.h"
 #include "settings/subdisp_set.h"
 #include "settings/subdisp_sset.h"
@@ -79,7 +80,7 @@ void Main(Program& p) {
   if (p.FolderError()) return ReportFolderError(p);
   auto& main_form = p.Form<MainDisp>();
   SetDataFileNames(p, main_form.Caption);
-  RunStep(p, [&p] { std::filesystem::create_directories(p.ProgramFolder() / "Setdata"); });
+  CreateSetdataFolder(p);
   RunStep(p, [&p] { LoadCommCond(p); });
   RunStep(p, [&p] { p.Forms().Show(p.Form<Opuning>()); });
   p.CommState = 0;

@@ -91,22 +91,23 @@ TEST_F(SettingsMenuTest, TransferAndSpecificationAreModalAndTransferSetsCommStat
 
 TEST_F(SettingsMenuTest, PrintCapturesTheScreenAndPrintsItOnTheCurrentPrinter) {
   fakes_.printers.names = {"office", "lab"};
-  fakes_.printers.current = 1;
+  fakes_.printers.current = "lab";
   s().mnuPrint.RaiseClick();
   ASSERT_EQ(fakes_.printers.printed.size(), 1u);
-  EXPECT_EQ(fakes_.printers.printed[0].first, 1);
-  EXPECT_EQ(fakes_.printers.printed[0].second.width, 4);
+  EXPECT_EQ(fakes_.printers.printed[0].printer, "lab");
+  EXPECT_EQ(fakes_.printers.printed[0].picture.width, 4);
+  EXPECT_EQ(fakes_.printers.printed[0].title, s().Caption);  // a PDF printer names its file so
   EXPECT_EQ(fakes_.capture.captured.at(0), &s());
   EXPECT_FALSE(s().Picture1.Picture.has_value());
 }
 
 TEST_F(SettingsMenuTest, PrintFailuresEndSilently) {
   fakes_.printers.names = {"office"};
-  fakes_.printers.current = 0;
+  fakes_.printers.current = "office";
   fakes_.printers.print_ok = false;
   s().mnuPrint.RaiseClick();
   EXPECT_TRUE(s().Picture1.Picture.has_value());  // the captured image stays behind
-  fakes_.printers.current = -1;                   // no printer at all
+  fakes_.printers.current = "";                   // no printer at all
   s().mnuPrint.RaiseClick();
   EXPECT_EQ(fakes_.printers.printed.size(), 1u);
   EXPECT_TRUE(msg().shown.empty());
@@ -114,7 +115,7 @@ TEST_F(SettingsMenuTest, PrintFailuresEndSilently) {
 
 TEST_F(SettingsMenuTest, PrinterChoiceSetsTheCurrentPrinterOrKeepsItOnCancel) {
   fakes_.printers.names = {"office", "lab", "plant"};
-  fakes_.printers.current = 0;
+  fakes_.printers.current = "office";
   int shown = 0;
   // First OK with nothing chosen (asked again), then "plant".
   p().Forms().SetModalScript([&](forms::Form& form) {
@@ -125,13 +126,19 @@ TEST_F(SettingsMenuTest, PrinterChoiceSetsTheCurrentPrinterOrKeepsItOnCancel) {
   });
   s().mnupsel.RaiseClick();
   EXPECT_EQ(shown, 2);
-  EXPECT_EQ(fakes_.printers.current, 2);
+  EXPECT_EQ(fakes_.printers.current, "plant");
   EXPECT_EQ(p().PrnIndex, 2);
   EXPECT_FALSE(p().Forms().IsLoaded<prnselect>());
-  p().Forms().SetModalScript(
-      [](forms::Form& form) { dynamic_cast<prnselect&>(form).cmdCancel.RaiseClick(); });
+  // A printer added since: the next opening lists it, and the current printer is kept by name.
+  fakes_.printers.names.insert(fakes_.printers.names.begin(), "annex");
+  p().Forms().SetModalScript([this](forms::Form& form) {
+    auto& dialog = dynamic_cast<prnselect&>(form);
+    EXPECT_EQ(dialog.cmbPrinter.Items(), fakes_.printers.names);
+    EXPECT_EQ(dialog.cmbPrinter.Text(), "plant");
+    dialog.cmdCancel.RaiseClick();
+  });
   s().mnupsel.RaiseClick();
-  EXPECT_EQ(fakes_.printers.current, 2);
+  EXPECT_EQ(fakes_.printers.current, "plant");
   EXPECT_EQ(p().PrnIndex, -2);
 }
 

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -110,6 +112,46 @@ TEST_P(AtomicWriteTest, SaveThroughLinksReplacesTheFileTheyPointTo) {
     EXPECT_TRUE(fs::is_symlink(target()));
     EXPECT_EQ(Bytes(real), bytes);
     EXPECT_EQ(Names(real.parent_path()), std::vector<std::string>{"T.DAT"});
+  }
+}
+
+// A target the save may not replace is refused before any temporary file is made and stays as it
+// was: a FIFO, a character device (made only as root) and a write-protected file (which root may
+// write, so not as root).
+TEST_P(AtomicWriteTest, TargetThatIsNoWritableRegularFileIsRefusedAndKept) {
+  const bool root = ::geteuid() == 0;
+  const struct {
+    const char* what;
+    bool runs;
+    std::function<void(const fs::path&)> make;
+    fs::file_type type;
+  } kRows[] = {
+      {"fifo", true, [](const fs::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0666), 0); },
+       fs::file_type::fifo},
+      {"device", root,
+       [](const fs::path& at) { ASSERT_EQ(::mknod(at.c_str(), S_IFCHR | 0666, makedev(1, 3)), 0); },
+       fs::file_type::character},
+      {"read-only", !root,
+       [](const fs::path& at) {
+         std::ofstream(at) << "old";
+         fs::permissions(at, fs::perms(0444));
+       },
+       fs::file_type::regular},
+  };
+  for (const auto& row : kRows) {
+    if (!row.runs) continue;
+    SCOPED_TRACE(row.what);
+    const fs::path real = dir() / row.what;
+    row.make(real);
+    fs::create_symlink(real.filename(), target());
+    EXPECT_TRUE(WriteFileAtomic(target(), "new"));
+    EXPECT_EQ(fs::symlink_status(real).type(), row.type);
+    if (row.type == fs::file_type::regular) {
+      EXPECT_EQ(Bytes(real), "old");
+    }
+    EXPECT_EQ(Names(dir()), (std::vector<std::string>{"QD4TYPE.DAT", row.what}));
+    fs::remove(target());
+    fs::remove(real);
   }
 }
 

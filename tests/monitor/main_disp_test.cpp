@@ -3,6 +3,7 @@
 #include "monitor/main_disp.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <string>
@@ -164,6 +165,18 @@ TEST_F(MainDispTest, TheSettingsScreenOpensOnlyBehindTheRightPassword) {
   EXPECT_EQ(screen.cmbName.ListCount(), 20);
   EXPECT_EQ(screen.cmbName.ListIndex(), 3);
   EXPECT_EQ(screen.cmbSelptn.ListIndex(), 6);
+}
+
+// A password file that is there but cannot be read is named with the reason at each OK.
+TEST_F(MainDispTest, AnUnreadablePasswordFileIsSaidAtEachOk) {
+  const std::filesystem::path file = p().DataFile("QD4PW.DAT");
+  ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+  testing::ScriptOperator(p(), "");
+  m().mnuSetDisp.RaiseClick();
+  m().mnuSetDisp.RaiseClick();
+  const std::string said = p().LoadResString(583) + " " + file.string() + " (Not a regular file)";
+  EXPECT_EQ(msg().Texts(), (std::vector<std::string>{said, said}));
+  EXPECT_FALSE(p().Forms().IsLoaded<SubDisp_Set>() && p().Form<SubDisp_Set>().Visible());
 }
 
 TEST_F(MainDispTest, YesToTheExitQuestionUnloadsTheOtherScreens) {

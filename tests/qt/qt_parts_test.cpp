@@ -3,7 +3,10 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -16,6 +19,7 @@
 #include "model/setting_groups.h"
 #include "monitor/main_disp.h"
 #include "qt/qt_convert.h"
+#include "qt/qt_program.h"
 #include "qt/qt_services.h"
 #include "qt/qt_test_forms.h"
 #include "qt/qt_widgets.h"
@@ -141,6 +145,30 @@ TEST(QtServices, FiltersBecomeQtNameFilters) {
   }
 }
 
+// The type list shows the string table's text once ("*.dat(Data file)"), and the dialog still
+// filters by its pattern.
+TEST(QtServices, FileTypesShowTheirTextOnceAndFilterByThePattern) {
+  QFileDialog dialog;
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  SetFileFilters(dialog, "*.dat(Data file)|*.dat");
+  const auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+  ASSERT_NE(types, nullptr);
+  ASSERT_EQ(types->count(), 1);
+  EXPECT_EQ(types->itemText(0), "*.dat(Data file)");
+  const auto* files = dialog.findChild<QFileSystemModel*>();
+  ASSERT_NE(files, nullptr);
+  EXPECT_EQ(files->nameFilters(), QStringList{"*.dat"});
+}
+
+// In Japanese Qt's own texts (the file dialog, the Yes and No buttons) are Japanese too.
+TEST(QtServices, JapaneseInstallsQtsOwnTranslation) {
+  EXPECT_EQ(InstallQtTranslation(Language::kEnglish), nullptr);
+  const std::unique_ptr<QTranslator> translator = InstallQtTranslation(Language::kJapanese);
+  ASSERT_NE(translator, nullptr);
+  EXPECT_NE(QFileDialog::tr("Look in:"), "Look in:");
+  EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
+}
+
 // The file dialog lists folders that may hold files whose reading never ends (/proc/kmsg, a
 // device behind a FUSE mount): naming its entries must not even open them.
 TEST(QtServices, FileDialogEntriesAreNamedWithoutOpeningThem) {
@@ -167,15 +195,13 @@ TEST(QtServices, FileDialogEntriesAreNamedWithoutOpeningThem) {
 
 TEST(QtServices, PrintingRefusesWhatItCannotPrintWithoutCrashing) {
   QtPrinters printers;
-  const int count = static_cast<int>(printers.Names().size());
-  EXPECT_EQ(printers.CurrentIndex() < 0, count == 0);
-  printers.SetCurrent(count + 3);  // ignored
-  EXPECT_LT(printers.CurrentIndex(), std::max(count, 1));
+  const std::vector<std::string> names = printers.Names();
+  EXPECT_EQ(printers.Current().empty(), names.empty());
   forms::Image picture{2, 2, std::vector<uint32_t>(4, 0xFFFFFFFFu)};
-  EXPECT_FALSE(printers.PrintPictureToFitPage(-1, picture));
-  EXPECT_FALSE(printers.PrintPictureToFitPage(count, picture));
-  if (count > 0) {
-    EXPECT_FALSE(printers.PrintPictureToFitPage(0, forms::Image{}));
+  EXPECT_FALSE(printers.PrintPictureToFitPage("", picture, "title"));
+  EXPECT_FALSE(printers.PrintPictureToFitPage("no such printer", picture, "title"));
+  if (!names.empty()) {
+    EXPECT_FALSE(printers.PrintPictureToFitPage(names[0], forms::Image{}, "title"));
   }
 }
 

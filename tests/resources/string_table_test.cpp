@@ -179,9 +179,10 @@ constexpr int kFixedTextNumbers[] = {
 // sending patterns (65, 66), exit question and its title (71, 72), program folder not created or
 // not writable (440, 441), transfer buttons (448, 449), reading settings and a refused copy
 // (452 to 454), start-up window (458 to 463, 466), no permission for the port (464), password
-// (465), defaults written (467).
-constexpr int kOwnTextNumbers[] = {10,  11,  65,  66,  71,  72,  440, 441, 448, 449, 452,
-                                   453, 454, 458, 459, 460, 461, 462, 463, 464, 465, 466, 467};
+// (465), defaults written (467), a folder not created (582), an unreadable password file (583),
+// the port path's label (584).
+constexpr int kOwnTextNumbers[] = {10,  11,  65,  66,  71,  72,  440, 441, 448, 449, 452, 453, 454,
+                                   458, 459, 460, 461, 462, 463, 464, 465, 466, 467, 582, 583, 584};
 
 TEST(StringTableCoverage, EveryFixedNumberHasBothTexts) {
   for (int number : kFixedTextNumbers) {
@@ -215,8 +216,8 @@ TEST(MenuTitle, DropsTheAccessKey) {
     const char* title;
   };
   for (const Row& row : {Row{"Printer Selection(&S)", "Printer Selection"},
-                         Row{"設定値の送信／受信(&G)", "設定値の送信／受信"},
-                         Row{"&File", "File"}, Row{"(&X)", ""}, Row{"Plain", "Plain"}}) {
+                         Row{"設定値の送信／受信(&G)", "設定値の送信／受信"}, Row{"&File", "File"},
+                         Row{"(&X)", ""}, Row{"Plain", "Plain"}}) {
     EXPECT_EQ(MenuTitle(row.caption), row.title) << row.caption;
   }
 }

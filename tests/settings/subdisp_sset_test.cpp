@@ -1,9 +1,10 @@
 // The specification dialog: first start, pages, type switch, OK, No, Cancel, write failure.
+#include "settings/subdisp_sset.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "settings/subdisp_sset.h"
 #include "settings/type_file.h"
 #include "support/test_program.h"
 
@@ -29,7 +30,7 @@ class SpecDialogTest : public testing::ProgramTest {
   void OpenOnPage0() { Dialog().SpcSet(0); }
 };
 
-TEST_F(SpecDialogTest, FirstStartShowsDefaultsWithoutCancelAndOkWritesTheFileUnasked) {
+TEST_F(SpecDialogTest, FirstStartShowsDefaultsWithoutCancelAndOnlyOkClosesItAndWritesTheFile) {
   bool shown_modal = false;
   p().Forms().SetModalScript([&](forms::Form& f) {
     shown_modal = f.Modal();
@@ -38,6 +39,8 @@ TEST_F(SpecDialogTest, FirstStartShowsDefaultsWithoutCancelAndOkWritesTheFileUna
     EXPECT_EQ(d.cmbSSReng(0).ListIndex(), 0);
     EXPECT_TRUE(d.optLA(0).Value());
     EXPECT_TRUE(d.optType(0).Value()) << "QD410 by default";
+    p().Forms().RequestClose(d);  // the close box does nothing at the first start
+    ASSERT_TRUE(DialogLoaded());
     d.cmdOK.RaiseClick();
   });
   EXPECT_FALSE(Dialog().TypeLoad());

@@ -93,6 +93,40 @@ TEST_F(StartupTest, StartKeepsTheConditionsShownAndTheyTakeEffectAtOnce) {
   EXPECT_FALSE(p().Forms().IsLoaded<SubDisp_SSet>());  // loaded again for ten controllers
 }
 
+// The port box has its label and shows the port in effect; the list selects it when it holds it,
+// and nothing while the box holds another path.
+TEST_F(StartupTest, PortListSelectsThePortInTheBoxOrNothing) {
+  for (const std::string in_effect : {"/dev/ttyS1", "/dev/pts/7"}) {
+    SCOPED_TRACE(in_effect);
+    p().CommPort = in_effect;
+    Opuning& start = p().Form<Opuning>();
+    EXPECT_EQ(start.lblPortPath.Caption, p().LoadResString(584));
+    const bool listed = in_effect == "/dev/ttyS1";
+    EXPECT_EQ(start.txtPort.Text(), listed ? "COM2" : in_effect);
+    EXPECT_EQ(start.cmbPort.ListIndex(), listed ? 1 : -1);
+    start.txtPort.SetText("COM3");
+    EXPECT_EQ(start.cmbPort.ListIndex(), 2);
+    start.txtPort.SetText("/dev/pts/9");
+    EXPECT_EQ(start.cmbPort.ListIndex(), -1);
+    p().Forms().Unload(start);
+  }
+}
+
+// "Setdata" that cannot be created is named with the reason, and start-up goes on.
+TEST_F(StartupTest, SetdataThatCannotBeCreatedIsNamedAndStartUpGoesOn) {
+  std::ofstream(p().ProgramFolder() / "Setdata") << "x";
+  std::ofstream(p().DataFile("QD4INIT.DAT"), std::ios::binary) << EncodeCommCond({1, 0, 0, 0});
+  Script();
+  QD470::Main(p());
+  ASSERT_FALSE(msg().Texts().empty());
+  const std::string said = msg().Texts()[0];
+  EXPECT_TRUE(said.starts_with(p().LoadResString(582) + " " +
+                               (p().ProgramFolder() / "Setdata").string() + " ("))
+      << said;
+  EXPECT_EQ(p().CommCond.DevCount, 1);
+  EXPECT_TRUE(p().Form<MainDisp>().Visible());
+}
+
 TEST_F(StartupTest, ATypeFileErrorDefaultsTheConditionsInMemoryOnly) {
   const std::string saved = EncodeCommCond({6, 1, 2, 0});
   std::ofstream(p().DataFile("QD4INIT.DAT"), std::ios::binary) << saved;

@@ -53,17 +53,23 @@ class FakeFileDialog : public forms::FileDialogService {
 
 class FakePrinters : public forms::PrinterService {
  public:
+  struct Printed {
+    std::string printer;
+    forms::Image picture;
+    std::string title;
+  };
   std::vector<std::string> Names() override { return names; }
-  int CurrentIndex() override { return current; }
-  void SetCurrent(int index) override { current = index; }
-  bool PrintPictureToFitPage(int index, const forms::Image& picture) override {
-    printed.push_back({index, picture});
+  std::string Current() override { return current; }
+  void SetCurrent(const std::string& name) override { current = name; }
+  bool PrintPictureToFitPage(const std::string& printer, const forms::Image& picture,
+                             const std::string& title) override {
+    printed.push_back({printer, picture, title});
     return print_ok;
   }
-  std::vector<std::string> names;
-  int current = -1;
+  std::vector<std::string> names;  // the system's printers as they are now
+  std::string current;
   bool print_ok = true;
-  std::vector<std::pair<int, forms::Image>> printed;
+  std::vector<Printed> printed;
 };
 
 class FakeCapture : public forms::CaptureService {
