@@ -24,10 +24,12 @@ namespace qd470::QD470 {
 
 namespace {
 
-// A failed start-up step leaves the communication conditions at their defaults in memory and
-// says so. The init file keeps the operator's saved conditions.
+// A failed start-up step leaves the communication conditions at their defaults in memory and in
+// the start-up window once it shows them, and says so; the port in force stays. The init file
+// keeps the operator's saved conditions until Start.
 void RecoverStartupError(Program& p) {
   p.CommCond = CommCondRec{};
+  if (p.Forms().IsLoaded<Opuning>()) p.Form<Opuning>().ShowConditions();
   p.MsgBox(p.LoadResString(467));
 }
 
