@@ -91,7 +91,11 @@ std::optional<std::string> QtFileDialog::Ask(const forms::FileDialogRequest& req
   return FromQString(dialog.selectedFiles().first());
 }
 
-QtPrinters::QtPrinters() {
+// The printer list is asked for at the first use: loading the print system takes as long as
+// the whole rest of the start, and most runs never print.
+void QtPrinters::Load() {
+  if (loaded_) return;
+  loaded_ = true;
   const QString default_name = QPrinterInfo::defaultPrinterName();
   for (const QString& name : QPrinterInfo::availablePrinterNames()) {
     if (name == default_name) current_ = static_cast<int>(names_.size());
@@ -100,15 +104,23 @@ QtPrinters::QtPrinters() {
   if (current_ < 0 && !names_.empty()) current_ = 0;
 }
 
-std::vector<std::string> QtPrinters::Names() { return names_; }
+std::vector<std::string> QtPrinters::Names() {
+  Load();
+  return names_;
+}
 
-int QtPrinters::CurrentIndex() { return current_; }
+int QtPrinters::CurrentIndex() {
+  Load();
+  return current_;
+}
 
 void QtPrinters::SetCurrent(int index) {
+  Load();
   if (index >= 0 && index < static_cast<int>(names_.size())) current_ = index;
 }
 
 bool QtPrinters::PrintPictureToFitPage(int index, const forms::Image& picture) {
+  Load();
   if (index < 0 || index >= static_cast<int>(names_.size())) return false;
   QImage image = ToQImage(picture);
   if (image.isNull()) return false;

@@ -47,15 +47,18 @@ class QtFileDialog : public forms::FileDialogService {
 
 class QtPrinters : public forms::PrinterService {
  public:
-  QtPrinters();  // the current printer starts as the system's default
+  // The current printer starts as the system's default.
   std::vector<std::string> Names() override;
   int CurrentIndex() override;
   void SetCurrent(int index) override;
   bool PrintPictureToFitPage(int index, const forms::Image& picture) override;
 
  private:
+  void Load();
+
   std::vector<std::string> names_;
   int current_ = -1;
+  bool loaded_ = false;
 };
 
 class QtCapture : public forms::CaptureService {

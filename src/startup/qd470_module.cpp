@@ -79,8 +79,7 @@ void NameDefaults(Program& p) {
 
 void Main(Program& p) {
   if (p.FolderError()) return ReportFolderError(p);
-  auto& main_form = p.Form<MainDisp>();
-  SetDataFileNames(p, main_form.Caption);
+  SetDataFileNames(p, p.LoadResString(1));
   RunStep(p, [&p] { std::filesystem::create_directories(p.ProgramFolder() / "Setdata"); });
   RunStep(p, [&p] { LoadCommCond(p); });
   RunStep(p, [&p] { p.Forms().Show(p.Form<Opuning>()); });
@@ -91,6 +90,7 @@ void Main(Program& p) {
   });
   Datainitial(p);
   RunStep(p, [&p] {
+    p.Form<MainDisp>();
     p.Form<SubDisp_TRS>();
     p.Form<SubDisp_File>();
     p.Form<SubDisp_Set>();
