@@ -53,18 +53,28 @@ bool PollOne(Program& p, int16_t dev, const PollItem& poll) {
   return true;
 }
 
+// The poll moves on to the next controller; after the last one the cycle ends and the monitor
+// display is refreshed. True at the end of a cycle.
+bool NextDevice(Program& p, int16_t count) {
+  LinkState& link = p.Link();
+  link.poll_item = 0;
+  if (++link.poll_dev < count) return false;
+  link.poll_dev = 0;
+  p.Form<MainDisp>().CRTAllMon();
+  return true;
+}
+
 }  // namespace
 
-void PollStep(Program& p) {
+bool PollStep(Program& p, int16_t skip) {
   LinkState& link = p.Link();
   const int16_t count = std::clamp<int16_t>(p.CommCond.DevCount, 1, kMaxDevices);
   if (link.poll_dev >= count) link.poll_dev = 0, link.poll_item = 0;
+  if (link.poll_dev == skip && NextDevice(p, count)) return true;
   const bool answered = PollOne(p, link.poll_dev, kPollItems[link.poll_item]);
-  if (answered && ++link.poll_item < static_cast<int16_t>(kPollItems.size())) return;
-  link.poll_item = 0;
-  if (++link.poll_dev < count) return;
-  link.poll_dev = 0;
-  p.Form<MainDisp>().CRTAllMon();
+  if (answered && ++link.poll_item < static_cast<int16_t>(kPollItems.size())) return false;
+  NextDevice(p, count);
+  return true;
 }
 
 void PollAll(Program& p) {

@@ -23,8 +23,9 @@ RecvCode WriteItem(Program& p, int dev, uint16_t item, int16_t value);
 
 // ---- Poll.
 // One poll step: one monitor item of the current controller, then the next item or controller;
-// after the last controller of a cycle, the monitor display is refreshed.
-void PollStep(Program& p);
+// after the last controller of a cycle, the monitor display is refreshed. Controller `skip` is
+// passed over. True when the step ended the poll of a controller or the cycle.
+bool PollStep(Program& p, int16_t skip = -1);
 // Every monitor item of every connected controller, once.
 void PollAll(Program& p);
 // A controller's auto-tuning has ended: its PID values are read again and shown.

@@ -1,5 +1,6 @@
 // The one-item write of the request slot: sent by the communication tick until the controller
-// acknowledges or refuses it.
+// acknowledges or refuses it. After an attempt without any reply, one other controller is polled
+// before the next attempt.
 #include "link/qd470_link.h"
 #include "program/program.h"
 #include "settings/subdisp_set.h"
@@ -27,6 +28,14 @@ void SetSend(Program& p) {
   if (p.SendReq != 1) return;  // a job was requested meanwhile; the write waits for it
   // The write goes out as it stands in the slot now.
   const PendingWrite sent = p.Pending;
+  LinkState& link = p.Link();
+  // The last attempt of this write got no reply: one other controller is polled first. A newer
+  // write in the slot goes out at once.
+  if (link.unanswered == sent) {
+    if (PollStep(p, sent.SetCh)) link.unanswered.reset();
+    return;
+  }
+  link.unanswered.reset();
   const auto item = WireItemMap(sent.EditItem, sent.SetPtn, sent.EditIdx);
   if (!item) {  // no data item: nothing can be sent, and nothing is sent to a wrong one
     screen.txtSetWait.Visible = false;
@@ -48,7 +57,10 @@ void SetSend(Program& p) {
       EndWrite(p, sent);
       p.MsgBox(p.LoadResString(kRefused) + "\n" + p.LoadResString(kSettingMode));
       return;
-    default:  // busy, silent or garbled: sent again at the next tick
+    case kRecvNone:  // silent controller or lost line: the poll goes on before the next attempt
+      link.unanswered = sent;
+      return;
+    default:  // busy or garbled: sent again at the next tick
       return;
   }
 }

@@ -91,8 +91,13 @@ std::error_code SaveCommCond(Program& p, const CommCondRec& cond, const std::str
     if (ReadPortFile(port_file) != typed) error = WriteFileAtomic(port_file, typed + "\n");
     p.CommPort = typed;
   }
-  if (EncodeCommCond(next) != EncodeCommCond(p.CommCond)) {
-    std::error_code ec = WriteFileAtomic(p.DataFile(p.InitFileName), EncodeCommCond(next));
+  // Compared with the file, not with memory: conditions defaulted in memory after a start-up
+  // error are written even when the operator left them as shown.
+  const std::filesystem::path init_file = p.DataFile(p.InitFileName);
+  const std::string record = EncodeCommCond(next);
+  std::string saved;
+  if (ReadFileHead(init_file, kCommCondSize, saved) || saved != record) {
+    std::error_code ec = WriteFileAtomic(init_file, record);
     if (!error) error = ec;
   }
   p.CommCond = next;

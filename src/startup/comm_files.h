@@ -38,7 +38,8 @@ void LoadCommCond(Program& p);
 
 // Keeps `port` (as typed or chosen) and the conditions in `cond` as the program's own: COM1 to
 // COM8 set the record's index and remove the port file, any other path is written to the port
-// file. The init file is replaced when the record changed. Returns the first write error.
+// file. The init file is replaced unless it holds the record already. Returns the first write
+// error.
 std::error_code SaveCommCond(Program& p, const CommCondRec& cond, const std::string& port);
 
 // The serial devices present under `dev`: serial/by-id/*, then ttyUSB* and ttyACM* in number

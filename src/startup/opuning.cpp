@@ -86,10 +86,15 @@ void Opuning::Form_Load() {
 
   for (int n = 1; n <= kMaxDevices; ++n) cmbDev.AddItem(std::to_string(n));
   for (const char* speed : kSpeedTexts) cmbSpeed.AddItem(speed);
+  FillPorts();
+  ShowConditions();
+}
+
+void Opuning::ShowConditions() {
   cmbDev.SetListIndex(p_.CommCond.DevCount - 1);
   cmbSpeed.SetListIndex(p_.CommCond.SpeedIdx);
   optRead(p_.CommCond.ReadIdx).SetValue(true);
-  FillPorts();
+  ShowPort();
 }
 
 // COM1 to COM8 and the serial devices present; the port in force is shown in the text box, and
@@ -97,6 +102,10 @@ void Opuning::Form_Load() {
 void Opuning::FillPorts() {
   for (int i = 0; i < kComPorts; ++i) cmbPort.AddItem(ComPortName(i));
   for (const std::string& device : ListSerialPorts()) cmbPort.AddItem(device);
+}
+
+// The port in force is selected, or typed in the text box when the list does not hold it.
+void Opuning::ShowPort() {
   const std::optional<int> com = ComPortIndex(p_.CommPort);
   txtPort.SetText(com ? ComPortName(*com) : p_.CommPort);  // selects the entry
 }

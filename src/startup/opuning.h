@@ -14,6 +14,8 @@ class Opuning : public forms::Form {
 
   // Clears FileLoaded and shows the conditions in force.
   void Form_Load() override;
+  // Shows the conditions in force: CommCond and the port CommPort.
+  void ShowConditions();
   // Closing the window before monitoring starts (before Start, or while the first reads run)
   // ends the program.
   void Form_QueryUnload(bool& cancel) override;
@@ -44,6 +46,7 @@ class Opuning : public forms::Form {
 
  private:
   void FillPorts();
+  void ShowPort();
 
   Program& p_;
 };

@@ -25,10 +25,12 @@ namespace qd470::QD470 {
 
 namespace {
 
-// A failed start-up step leaves the communication conditions at their defaults in memory and
-// says so. The init file keeps the operator's saved conditions.
+// A failed start-up step leaves the communication conditions at their defaults in memory and in
+// the start-up window once it shows them, and says so; the port in force stays. The init file
+// keeps the operator's saved conditions until Start.
 void RecoverStartupError(Program& p) {
   p.CommCond = CommCondRec{};
+  if (p.Forms().IsLoaded<Opuning>()) p.Form<Opuning>().ShowConditions();
   p.MsgBox(p.LoadResString(467));
 }
 
@@ -78,8 +80,7 @@ void NameDefaults(Program& p) {
 
 void Main(Program& p) {
   if (p.FolderError()) return ReportFolderError(p);
-  auto& main_form = p.Form<MainDisp>();
-  SetDataFileNames(p, main_form.Caption);
+  SetDataFileNames(p, p.LoadResString(1));
   CreateSetdataFolder(p);
   RunStep(p, [&p] { LoadCommCond(p); });
   RunStep(p, [&p] { p.Forms().Show(p.Form<Opuning>()); });
@@ -92,6 +93,7 @@ void Main(Program& p) {
   });
   Datainitial(p);
   RunStep(p, [&p] {
+    p.Form<MainDisp>();
     p.Form<SubDisp_TRS>();
     p.Form<SubDisp_File>();
     p.Form<SubDisp_Set>();

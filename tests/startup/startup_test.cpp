@@ -144,5 +144,24 @@ TEST_F(StartupTest, ATypeFileErrorDefaultsTheConditionsInMemoryOnly) {
   EXPECT_FALSE(p().Form<MainDisp>().Visible());
 }
 
+// The start-up window was filled from the init file before the type file failed: it shows the
+// defaults that string 467 announces, with the port in force, and Start keeps them.
+TEST_F(StartupTest, ATypeFileErrorShowsTheDefaultsInTheStartWindowAndStartWritesThem) {
+  std::ofstream(p().DataFile("QD4INIT.DAT"), std::ios::binary) << EncodeCommCond({6, 1, 2, 1});
+  std::ofstream(p().DataFile("QD4PORT.DAT")) << no_port.string() << "\n";
+  std::filesystem::create_directory(p().DataFile("QD4TYPE.DAT"));  // exists, cannot be read
+  Script([this](forms::Form& form) {
+    auto* start = dynamic_cast<Opuning*>(&form);
+    if (!start) return;
+    EXPECT_EQ(start->cmbDev.ListIndex(), 0);
+    EXPECT_EQ(start->cmbSpeed.ListIndex(), 0);
+    EXPECT_TRUE(start->optRead(0).Value());
+    EXPECT_EQ(start->txtPort.Text(), no_port.string());
+  });
+  QD470::Main(p());
+  EXPECT_EQ(ReadText(p().DataFile("QD4INIT.DAT")), EncodeCommCond({1, 0, 0, 0}));
+  EXPECT_EQ(p().CommPort, no_port.string());
+}
+
 }  // namespace
 }  // namespace qd470
