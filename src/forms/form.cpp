@@ -14,6 +14,7 @@ void Form::Register(std::unique_ptr<Control> control) {
     group.push_back(option);
     option->group_ = &group;
   }
+  if (auto* timer = dynamic_cast<Timer*>(control.get())) timers_.push_back(timer);
   controls_.push_back(std::move(control));
 }
 

@@ -89,6 +89,8 @@ class Form {
 
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
   const std::vector<MenuItem*>& MenuBar() const { return menu_bar_; }
+  // The form's timers, so that the clock finds them without a look at every control.
+  const std::vector<Timer*>& Timers() const { return timers_; }
   std::vector<Control*> Children(const Control* parent, int tab = -1) const;
 
   FormHost* Host() const { return host_; }
@@ -103,6 +105,7 @@ class Form {
   std::map<const Control*, std::vector<OptionButton*>> option_groups_;
   std::vector<std::unique_ptr<MenuItem>> menus_;
   std::vector<MenuItem*> menu_bar_;
+  std::vector<Timer*> timers_;
   FormHost* host_ = nullptr;
   bool visible_ = false;
   bool modal_ = false;

@@ -104,9 +104,8 @@ void FormHost::AdvanceClock(int64_t ms) {
   if (work_ != WorkKind::kNone) return;
   std::vector<std::pair<Form*, Timer*>> due;
   for (Form* form : LoadedForms()) {
-    for (const auto& c : form->Controls()) {
-      auto* timer = dynamic_cast<Timer*>(c.get());
-      if (!timer || !timer->Enabled || timer->Interval <= 0) continue;
+    for (Timer* timer : form->Timers()) {
+      if (!timer->Enabled || timer->Interval <= 0) continue;
       timer->elapsed_ms += ms;
       if (timer->elapsed_ms >= timer->Interval) {
         timer->elapsed_ms = 0;
