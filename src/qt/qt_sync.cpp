@@ -164,7 +164,8 @@ void SyncPicture(ControlView& cv) {
     cv.look = LookOf(box);
     cv.look.sunken = box.Sunken;
   }
-  const void* picture = box.Picture ? static_cast<const void*>(box.Picture->argb.data()) : nullptr;
+  const std::optional<forms::Image>& image = box.Picture;
+  const void* picture = image ? static_cast<const void*>(image->argb.data()) : nullptr;
   if (!cv.applied || cv.revision != box.Revision() || cv.picture != picture) {
     w->update();
     cv.revision = box.Revision();

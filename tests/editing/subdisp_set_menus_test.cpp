@@ -97,7 +97,7 @@ TEST_F(SettingsMenuTest, PrintCapturesTheScreenAndPrintsItOnTheCurrentPrinter) {
   EXPECT_EQ(fakes_.printers.printed[0].first, 1);
   EXPECT_EQ(fakes_.printers.printed[0].second.width, 4);
   EXPECT_EQ(fakes_.capture.captured.at(0), &s());
-  EXPECT_FALSE(s().Picture1.Picture.has_value());
+  EXPECT_FALSE(s().Picture1.Picture->has_value());
 }
 
 TEST_F(SettingsMenuTest, PrintFailuresEndSilently) {
@@ -105,7 +105,7 @@ TEST_F(SettingsMenuTest, PrintFailuresEndSilently) {
   fakes_.printers.current = 0;
   fakes_.printers.print_ok = false;
   s().mnuPrint.RaiseClick();
-  EXPECT_TRUE(s().Picture1.Picture.has_value());  // the captured image stays behind
+  EXPECT_TRUE(s().Picture1.Picture->has_value());  // the captured image stays behind
   fakes_.printers.current = -1;                   // no printer at all
   s().mnuPrint.RaiseClick();
   EXPECT_EQ(fakes_.printers.printed.size(), 1u);
