@@ -18,6 +18,7 @@ namespace qd470::qt {
 
 struct FormView;
 struct ControlView;
+struct MenuView;
 
 class QtBackend : public forms::FormObserver {
  public:
@@ -45,6 +46,8 @@ class QtBackend : public forms::FormObserver {
 
   // Runs after every forwarded event and timer tick, once the widgets are in step.
   void SetAfterEvent(std::function<void()> after_event) { after_event_ = std::move(after_event); }
+  // Controls visited by syncs so far: a sync visits only the controls marked as changed.
+  uint64_t VisitedControls() const { return visited_controls_; }
   // Handlers still running (nested modal loops included).
   int EventDepth() const { return depth_; }
   // Twips to pixels at the screen's logical resolution.
@@ -82,7 +85,7 @@ class QtBackend : public forms::FormObserver {
   void SyncWindow(FormView& view);
   void SyncControl(ControlView& cv);
   void SyncGeometry(ControlView& cv);
-  void SyncMenus(FormView& view);
+  void SyncMenu(MenuView& mv);
   void SyncFocus(FormView& view);
 
   forms::FormHost& host_;
@@ -90,6 +93,7 @@ class QtBackend : public forms::FormObserver {
   int next_id_ = 1;
   int depth_ = 0;
   bool syncing_ = false;
+  uint64_t visited_controls_ = 0;
   double dpi_ = 96;
   QTimer timer_;
   QElapsedTimer clock_;
