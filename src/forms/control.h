@@ -80,6 +80,8 @@ class Control : public ChangeSink {
   // The renderer also marks a control whose widget the operator changed.
   void MarkChanged() override;
   bool Changed() const { return changed_; }
+  // Position in its form's Controls() (-1 before it is added), for a renderer's own tables.
+  int Order() const { return order_; }
 
  private:
   friend class Form;
@@ -87,6 +89,7 @@ class Control : public ChangeSink {
   std::string name_;
   int index_;
   Form* form_ = nullptr;
+  int order_ = -1;
   bool changed_ = false;
 };
 

@@ -10,6 +10,7 @@ void Form::Register(std::unique_ptr<Control> control) {
   if (by_name_.count(key)) throw std::logic_error("duplicate control " + control->FullName());
   by_name_[key] = control.get();
   control->form_ = this;
+  control->order_ = static_cast<int>(controls_.size());
   if (control->changed_) changed_controls_.push_back(control.get());
   if (auto* option = dynamic_cast<OptionButton*>(control.get())) {
     auto& group = option_groups_[option->Parent];

@@ -195,10 +195,10 @@ void QtBackend::SyncView(FormView& view) {
     for (ControlView& cv : view.controls) SyncControl(cv);
     for (MenuView& mv : view.menus) SyncMenu(mv);
   } else {
+    // The window has one view per control, in the order of the form's controls.
     for (const forms::Control* c : changed) {
-      if (auto it = view.index.find(c); it != view.index.end()) {
-        SyncControl(view.controls[it->second]);
-      }
+      const auto i = static_cast<size_t>(c->Order());
+      if (i < view.controls.size() && view.controls[i].control == c) SyncControl(view.controls[i]);
     }
     for (const forms::MenuItem* m : changed_menus) {
       if (auto it = view.menu_index.find(m); it != view.menu_index.end()) {
