@@ -125,7 +125,7 @@ void SubDisp_Tenkey::cmdOK_Click() {
   if (value > target_.EditHi || value < target_.EditLo) {
     p_.MsgBox(p_.LoadResString(397));
     entry_.Clear();  // the box keeps the refused text until the next key
-    lblInput.Caption.clear();
+    lblInput.Caption = "";
     return;
   }
   Store(static_cast<int16_t>(value));

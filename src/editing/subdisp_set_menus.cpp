@@ -79,12 +79,12 @@ void SubDisp_Set::mnuSSet_Click() {
 // A failure at any step ends the print silently; the captured image may then stay behind.
 void SubDisp_Set::mnuPrint_Click() {
   Picture1.Picture = Module1::CaptureForm(p_, *this);
-  if (!Picture1.Picture || !p_.Svc().printers) return;
-  if (!Module1::PrintPictureToFitPage(p_, p_.Svc().printers->Current(), *Picture1.Picture,
-                                      Caption)) {
+  const std::optional<forms::Image>& picture = Picture1.Picture;
+  if (!picture || !p_.Svc().printers) return;
+  if (!Module1::PrintPictureToFitPage(p_, p_.Svc().printers->Current(), *picture, Caption)) {
     return;
   }
-  Picture1.Picture.reset();
+  Picture1.Picture = std::nullopt;
 }
 
 // Asks again while the chosen name matches no printer; cancelling keeps the current printer. The

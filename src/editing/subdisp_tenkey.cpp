@@ -142,7 +142,7 @@ void SubDisp_Tenkey::cmdNot_Click() {
 
 void SubDisp_Tenkey::ClearEntry() {
   entry_.Clear();
-  lblInput.Caption.clear();
+  lblInput.Caption = "";
   txtNewSet.SetText("");  // the change handler then shows the empty entry by the display rule
 }
 

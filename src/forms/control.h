@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "forms/image.h"
+#include "forms/property.h"
 
 namespace qd470::forms {
 
@@ -35,7 +36,11 @@ inline constexpr uint32_t kBlack = 0x000000;
 inline constexpr uint32_t kWhite = 0xFFFFFF;
 inline constexpr uint32_t kDefaultFace = 0xF0F0F0;
 
-class Control {
+class Form;
+
+// A control. Every property a renderer shows is a Property: a new value marks the control as
+// changed, and the form lists its changed controls for the renderer.
+class Control : public ChangeSink {
  public:
   Control(ControlKind kind, std::string name, int index)
       : kind_(kind), name_(std::move(name)), index_(index) {}
@@ -53,15 +58,15 @@ class Control {
   Control* Parent = nullptr;
   int ParentTab = -1;
 
-  bool Visible = true;
-  bool Enabled = true;
+  Property<bool> Visible{this, true};
+  Property<bool> Enabled{this, true};
   // Position and size in twips (15 twips = 1 pixel at 96 dpi), relative to the container.
-  int Left = 0, Top = 0, Width = 0, Height = 0;
-  bool FontBold = false;
-  int FontSize = 9;  // points
-  std::optional<uint32_t> ForeColor;
-  std::optional<uint32_t> BackColor;
-  std::string ToolTipText;
+  Property<int> Left{this}, Top{this}, Width{this}, Height{this};
+  Property<bool> FontBold{this};
+  Property<int> FontSize{this, 9};  // points
+  Property<std::optional<uint32_t>> ForeColor{this};
+  Property<std::optional<uint32_t>> BackColor{this};
+  Property<std::string> ToolTipText{this};
   // Takes the operator's input also while the program's work runs (a running job's Cancel).
   bool LiveDuringWork = false;
 
@@ -73,19 +78,30 @@ class Control {
   // True when this control and every container above it is enabled.
   bool EnabledInForm() const;
 
+  // Puts the control on its form's list of changed controls (once until the list is taken).
+  // The renderer also marks a control whose widget the operator changed.
+  void MarkChanged() override;
+  bool Changed() const { return changed_; }
+  // Position in its form's Controls() (-1 before it is added), for a renderer's own tables.
+  int Order() const { return order_; }
+
  private:
+  friend class Form;
   ControlKind kind_;
   std::string name_;
   int index_;
+  Form* form_ = nullptr;
+  int order_ = -1;
+  bool changed_ = false;
 };
 
 class Label : public Control {
  public:
   Label(std::string name, int index) : Control(ControlKind::kLabel, std::move(name), index) {}
-  std::string Caption;
-  bool Sunken = false;  // the fixed-single border of a value box
-  Alignment Align = Alignment::kLeft;
-  bool WordWrap = true;
+  Property<std::string> Caption{this};
+  Property<bool> Sunken{this};  // the fixed-single border of a value box
+  Property<Alignment> Align{this, Alignment::kLeft};
+  Property<bool> WordWrap{this, true};
   std::function<void()> Click;
   std::function<void()> DblClick;
 
@@ -101,7 +117,7 @@ class CommandButton : public Control {
  public:
   CommandButton(std::string name, int index)
       : Control(ControlKind::kCommandButton, std::move(name), index) {}
-  std::string Caption;
+  Property<std::string> Caption{this};
   bool Default = false;  // pressed by Enter
   bool Cancel = false;   // pressed by Escape
   std::function<void()> Click;
@@ -123,12 +139,12 @@ class ComboBox : public Control {
   ComboBox(std::string name, int index) : Control(ControlKind::kComboBox, std::move(name), index) {}
   std::function<void()> Click;
 
-  void AddItem(std::string text) { items_.push_back(std::move(text)); }
-  void RemoveItem(int i);
-  void Clear() {
-    items_.clear();
-    list_index_ = -1;
+  void AddItem(std::string text) {
+    items_.push_back(std::move(text));
+    MarkChanged();
   }
+  void RemoveItem(int i);
+  void Clear();
   int ListCount() const { return static_cast<int>(items_.size()); }
   const std::string& List(int i) const { return items_.at(static_cast<size_t>(i)); }
   const std::vector<std::string>& Items() const { return items_; }
@@ -148,10 +164,10 @@ class ComboBox : public Control {
 class TextBox : public Control {
  public:
   TextBox(std::string name, int index) : Control(ControlKind::kTextBox, std::move(name), index) {}
-  bool Locked = false;
+  Property<bool> Locked{this};
   bool MultiLine = false;
-  char PasswordChar = 0;  // when set, what is typed is shown as this character
-  Alignment Align = Alignment::kLeft;
+  Property<char> PasswordChar{this};  // when set, what is typed is shown as this character
+  Property<Alignment> Align{this, Alignment::kLeft};
   std::function<void()> Change;
   // Key press with the character code; the handler may set it to 0 to swallow the key.
   std::function<void(int& key_ascii)> KeyPress;
@@ -172,7 +188,7 @@ class OptionButton : public Control {
  public:
   OptionButton(std::string name, int index)
       : Control(ControlKind::kOptionButton, std::move(name), index) {}
-  std::string Caption;
+  Property<std::string> Caption{this};
   std::function<void()> Click;
   bool Value() const { return value_; }
   void SetValue(bool v);
@@ -194,14 +210,14 @@ inline constexpr int kFrameCaptionBand = 360;  // twips above the controls: capt
 class Frame : public Control {
  public:
   Frame(std::string name, int index) : Control(ControlKind::kFrame, std::move(name), index) {}
-  std::string Caption;
+  Property<std::string> Caption{this};
   bool Border = true;
 
   // Where the frame's controls may stand, in twips from its top-left corner.
   int ClientLeft() const { return Border ? kFrameEdge : 0; }
   int ClientTop() const {
     if (!Border) return 0;
-    return Caption.empty() ? kFrameBareBand : kFrameCaptionBand;
+    return Caption->empty() ? kFrameBareBand : kFrameCaptionBand;
   }
   int ClientRight() const { return Width - ClientLeft(); }
   int ClientBottom() const { return Height - ClientLeft(); }
@@ -216,7 +232,21 @@ class TabControl : public Control {
 
   void SetTabs(int count);
   int Tabs() const { return static_cast<int>(captions_.size()); }
-  std::string& TabCaption(int i) { return captions_.at(static_cast<size_t>(i)); }
+  // Tab i's caption; TabCaption(i) = "text" sets it.
+  class CaptionRef {
+   public:
+    CaptionRef(TabControl& tab, int i) : tab_(tab), i_(i) {}
+    CaptionRef& operator=(std::string text);
+    operator const std::string&() const { return tab_.captions_.at(static_cast<size_t>(i_)); }
+    friend bool operator==(const CaptionRef& a, const std::string& b) {
+      return static_cast<const std::string&>(a) == b;
+    }
+
+   private:
+    TabControl& tab_;
+    int i_;
+  };
+  CaptionRef TabCaption(int i) { return {*this, i}; }
   const std::string& TabCaption(int i) const { return captions_.at(static_cast<size_t>(i)); }
   bool TabEnabled(int i) const { return enabled_.at(static_cast<size_t>(i)); }
   void SetTabEnabled(int i, bool on);  // the current tab moves to tab 0 when it is disabled
@@ -243,13 +273,13 @@ class PictureBox : public Control {
 
   // User coordinates: the left/top edge and the width/height of the drawing area.
   double ScaleLeft = 0, ScaleTop = 0, ScaleWidth = 1, ScaleHeight = 1;
-  bool Sunken = true;
-  std::optional<Image> Picture;  // a picture shown in place of the drawing
+  Property<bool> Sunken{this, true};
+  Property<std::optional<Image>> Picture{this};  // a picture shown in place of the drawing
 
   void Scale(double x1, double y1, double x2, double y2);
   void Cls() {
     commands_.clear();
-    ++revision_;
+    Revise();
   }
   void Line(double x1, double y1, double x2, double y2, uint32_t color);
   void PSet(double x, double y, uint32_t color);
@@ -258,6 +288,10 @@ class PictureBox : public Control {
   uint64_t Revision() const { return revision_; }
 
  private:
+  void Revise() {
+    ++revision_;
+    MarkChanged();
+  }
   std::vector<DrawCommand> commands_;
   uint64_t revision_ = 0;
 };
@@ -266,8 +300,8 @@ class PictureBox : public Control {
 class LineControl : public Control {
  public:
   LineControl(std::string name, int index) : Control(ControlKind::kLine, std::move(name), index) {}
-  int X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
-  uint32_t BorderColor = kBlack;
+  Property<int> X1{this}, Y1{this}, X2{this}, Y2{this};
+  Property<uint32_t> BorderColor{this, kBlack};
 };
 
 class UpDown : public Control {
@@ -288,7 +322,7 @@ class ProgressBar : public Control {
  public:
   ProgressBar(std::string name, int index)
       : Control(ControlKind::kProgressBar, std::move(name), index) {}
-  int Min = 0, Max = 100, Value = 0;
+  Property<int> Min{this}, Max{this, 100}, Value{this};
 };
 
 // A timer: its Timer handler runs every Interval milliseconds of the host's clock while Enabled.

@@ -9,6 +9,9 @@ void Form::Register(std::unique_ptr<Control> control) {
   auto key = std::make_pair(control->Name(), control->Index());
   if (by_name_.count(key)) throw std::logic_error("duplicate control " + control->FullName());
   by_name_[key] = control.get();
+  control->form_ = this;
+  control->order_ = static_cast<int>(controls_.size());
+  if (control->changed_) changed_controls_.push_back(control.get());
   if (auto* option = dynamic_cast<OptionButton*>(control.get())) {
     auto& group = option_groups_[option->Parent];
     group.push_back(option);
@@ -22,6 +25,7 @@ MenuItem& Form::AddMenu(const std::string& name, MenuItem* parent, int index) {
   menus_.push_back(std::make_unique<MenuItem>(name, index));
   MenuItem& item = *menus_.back();
   item.parent_ = parent;
+  item.form_ = this;
   if (parent) {
     parent->items_.push_back(&item);
   } else {
@@ -40,6 +44,15 @@ MenuItem* Form::FindMenu(const std::string& name) const {
     if (m->Name() == name) return m.get();
   }
   return nullptr;
+}
+
+void Form::TakeChanged(std::vector<Control*>& controls, std::vector<MenuItem*>& menus) {
+  controls.clear();
+  menus.clear();
+  controls.swap(changed_controls_);
+  menus.swap(changed_menus_);
+  for (Control* c : controls) c->changed_ = false;
+  for (MenuItem* m : menus) m->changed_ = false;
 }
 
 std::vector<Control*> Form::Children(const Control* parent, int tab) const {

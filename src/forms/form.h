@@ -95,8 +95,15 @@ class Form {
 
   FormHost* Host() const { return host_; }
 
+  // The controls and menu items changed since the last take, each once and in the order of
+  // their first change. Taking them clears their marks; a renderer visits only these.
+  const std::vector<Control*>& ChangedControls() const { return changed_controls_; }
+  void TakeChanged(std::vector<Control*>& controls, std::vector<MenuItem*>& menus);
+
  private:
   friend class FormHost;
+  friend class Control;
+  friend class MenuItem;
   void Register(std::unique_ptr<Control> control);
 
   std::string name_;
@@ -106,6 +113,8 @@ class Form {
   std::vector<std::unique_ptr<MenuItem>> menus_;
   std::vector<MenuItem*> menu_bar_;
   std::vector<Timer*> timers_;
+  std::vector<Control*> changed_controls_;
+  std::vector<MenuItem*> changed_menus_;
   FormHost* host_ = nullptr;
   bool visible_ = false;
   bool modal_ = false;

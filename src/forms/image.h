@@ -11,6 +11,7 @@ struct Image {
   int height = 0;
   std::vector<uint32_t> argb;  // row-major, width * height pixels
   bool Empty() const { return width <= 0 || height <= 0; }
+  bool operator==(const Image&) const = default;
 };
 
 }  // namespace qd470::forms

@@ -115,6 +115,7 @@ QWidget* QtBackend::Window(const forms::Form& form) const {
 void QtBackend::OnShow(forms::Form& form) {
   FormView& view = EnsureView(form);
   if (form.Dialog) PlaceDialog(view);
+  view.full_sync = true;  // what changed while it was hidden shows now
   if (const forms::Control* anchor = std::exchange(form.OpenNear, nullptr)) {
     PlaceNear(view, *anchor);
   }

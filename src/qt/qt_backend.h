@@ -18,6 +18,7 @@ namespace qd470::qt {
 
 struct FormView;
 struct ControlView;
+struct MenuView;
 
 class QtBackend : public forms::FormObserver {
  public:
@@ -52,6 +53,8 @@ class QtBackend : public forms::FormObserver {
 
   // Runs after every forwarded event and timer tick, once the widgets are in step.
   void SetAfterEvent(std::function<void()> after_event) { after_event_ = std::move(after_event); }
+  // Controls visited by syncs so far: a sync visits only the controls marked as changed.
+  uint64_t VisitedControls() const { return visited_controls_; }
   // Handlers still running (nested modal loops included).
   int EventDepth() const { return depth_; }
   // Twips to pixels at the screen's logical resolution.
@@ -115,7 +118,7 @@ class QtBackend : public forms::FormObserver {
   void ReadBackState(FormView& view);
   void SyncControl(ControlView& cv);
   void SyncGeometry(ControlView& cv);
-  void SyncMenus(FormView& view);
+  void SyncMenu(MenuView& mv);
   void SyncFocus(FormView& view);
 
   forms::FormHost& host_;
@@ -123,6 +126,7 @@ class QtBackend : public forms::FormObserver {
   int next_id_ = 1;
   int depth_ = 0;
   bool syncing_ = false;
+  uint64_t visited_controls_ = 0;
   double dpi_ = 96;
   QTimer timer_;
   std::unique_ptr<QObject> input_gate_;  // filters the application's input through RefusesInput

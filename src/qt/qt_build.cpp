@@ -67,7 +67,11 @@ void QtBackend::BuildWindow(FormView& view) {
 void QtBackend::BuildMenu(FormView& view, forms::MenuItem& item, QMenu* menu) {
   QAction* action = nullptr;
   const int id = view.id;
-  auto click = [this, id, &item] { Dispatch(id, nullptr, [&item] { item.RaiseClick(); }); };
+  // A checkable action has toggled itself: the sync after the click shows the model's state.
+  auto click = [this, id, &item] {
+    item.MarkChanged();
+    Dispatch(id, nullptr, [&item] { item.RaiseClick(); });
+  };
   if (!item.Items().empty()) {
     QMenu* sub = menu ? menu->addMenu(ToQString(item.Caption))
                       : view.window->menuBar()->addMenu(ToQString(item.Caption));
@@ -86,6 +90,7 @@ void QtBackend::BuildMenu(FormView& view, forms::MenuItem& item, QMenu* menu) {
   MenuView mv;
   mv.item = &item;
   mv.action = action;
+  view.menu_index[&item] = view.menus.size();
   view.menus.push_back(std::move(mv));
   for (forms::MenuItem* child : item.Items()) BuildMenu(view, *child, action->menu());
 }
@@ -165,7 +170,9 @@ QWidget* QtBackend::CreateWidget(FormView& view, forms::Control& control, QWidge
   }
 }
 
-// The controls that take the operator's choices: lists, options, text, tabs, up-down.
+// The controls that take the operator's choices: lists, options, text, tabs, up-down. Each
+// input marks its control, so that the sync after the event shows the model's value even when
+// the model did not take the operator's.
 QWidget* QtBackend::CreateInputWidget(FormView& view, forms::Control& control, QWidget* container) {
   const int id = view.id;
   switch (control.Kind()) {
@@ -173,6 +180,7 @@ QWidget* QtBackend::CreateInputWidget(FormView& view, forms::Control& control, Q
       auto& combo = static_cast<forms::ComboBox&>(control);
       auto* w = new QComboBox(container);
       QObject::connect(w, &QComboBox::activated, [this, id, &combo](int i) {
+        combo.MarkChanged();
         Dispatch(id, &combo, [&combo, i] { combo.SetListIndex(i); });
       });
       return w;
@@ -182,6 +190,7 @@ QWidget* QtBackend::CreateInputWidget(FormView& view, forms::Control& control, Q
       auto* w = new QRadioButton(container);
       w->setAutoExclusive(false);  // the model keeps the group; a sync shows it
       QObject::connect(w, &QRadioButton::clicked, [this, id, &option] {
+        option.MarkChanged();
         Dispatch(id, &option, [&option] {
           if (!option.Value()) option.SetValue(true);
         });
@@ -199,6 +208,7 @@ QWidget* QtBackend::CreateInputWidget(FormView& view, forms::Control& control, Q
         auto* w = new MultiLineEdit;
         w->on_key_press = key;
         QObject::connect(w, &QPlainTextEdit::textChanged, [this, id, &box, w] {
+          box.MarkChanged();
           Dispatch(id, &box, [&box, text = FromQString(w->toPlainText())] { box.SetText(text); });
         });
         w->setParent(container);
@@ -207,6 +217,7 @@ QWidget* QtBackend::CreateInputWidget(FormView& view, forms::Control& control, Q
       auto* w = new LineEdit;
       w->on_key_press = key;
       QObject::connect(w, &QLineEdit::textEdited, [this, id, &box](const QString& text) {
+        box.MarkChanged();
         Dispatch(id, &box, [&box, typed = FromQString(text)] { box.SetText(typed); });
       });
       w->setParent(container);
@@ -217,6 +228,7 @@ QWidget* QtBackend::CreateInputWidget(FormView& view, forms::Control& control, Q
       auto* w = new QTabWidget(container);
       for (int i = 0; i < tab.Tabs(); ++i) w->addTab(new QWidget, ToQString(tab.TabCaption(i)));
       QObject::connect(w, &QTabWidget::currentChanged, [this, id, &tab](int i) {
+        tab.MarkChanged();
         Dispatch(id, &tab, [&tab, i] { tab.SetTab(i); });
       });
       return w;

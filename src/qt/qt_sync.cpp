@@ -1,6 +1,7 @@
-// Keeping a form's widgets in step with its controls. Every property is compared first and set
-// only when it differs, so that a refresh of a large form in step costs next to nothing; the
-// widgets' own signals are blocked while they are set.
+// Keeping a form's widgets in step with its controls. A sync visits only the controls and menu
+// items the form lists as changed (all of them once for a new window or a form shown again); a
+// visited control's properties are compared and set only where they differ, with the widgets'
+// own signals blocked.
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -164,7 +165,8 @@ void SyncPicture(ControlView& cv) {
     cv.look = LookOf(box);
     cv.look.sunken = box.Sunken;
   }
-  const void* picture = box.Picture ? static_cast<const void*>(box.Picture->argb.data()) : nullptr;
+  const std::optional<forms::Image>& image = box.Picture;
+  const void* picture = image ? static_cast<const void*>(image->argb.data()) : nullptr;
   if (!cv.applied || cv.revision != box.Revision() || cv.picture != picture) {
     w->update();
     cv.revision = box.Revision();
@@ -192,8 +194,27 @@ forms::WindowState StateOf(const QWidget& window) {
 void QtBackend::SyncView(FormView& view) {
   const bool was_syncing = syncing_;
   syncing_ = true;
-  for (ControlView& cv : view.controls) SyncControl(cv);
-  SyncMenus(view);
+  std::vector<forms::Control*> changed = std::move(view.changed);
+  std::vector<forms::MenuItem*> changed_menus = std::move(view.changed_menus);
+  view.form->TakeChanged(changed, changed_menus);
+  if (view.full_sync) {
+    view.full_sync = false;
+    for (ControlView& cv : view.controls) SyncControl(cv);
+    for (MenuView& mv : view.menus) SyncMenu(mv);
+  } else {
+    // The window has one view per control, in the order of the form's controls.
+    for (const forms::Control* c : changed) {
+      const auto i = static_cast<size_t>(c->Order());
+      if (i < view.controls.size() && view.controls[i].control == c) SyncControl(view.controls[i]);
+    }
+    for (const forms::MenuItem* m : changed_menus) {
+      if (auto it = view.menu_index.find(m); it != view.menu_index.end()) {
+        SyncMenu(view.menus[it->second]);
+      }
+    }
+  }
+  view.changed = std::move(changed);
+  view.changed_menus = std::move(changed_menus);
   SyncWindow(view);
   SyncFocus(view);
   syncing_ = was_syncing;
@@ -288,6 +309,7 @@ void QtBackend::SyncControl(ControlView& cv) {
   const forms::Control& c = *cv.control;
   QWidget* w = cv.widget;
   if (!w) return;
+  ++visited_controls_;
   if (w->isHidden() == c.Visible) w->setVisible(c.Visible);
   if (!cv.applied || cv.enabled != c.Enabled) {
     w->setEnabled(c.Enabled);
@@ -352,22 +374,20 @@ void QtBackend::SyncControl(ControlView& cv) {
   cv.applied = true;
 }
 
-void QtBackend::SyncMenus(FormView& view) {
-  for (MenuView& mv : view.menus) {
-    const forms::MenuItem& item = *mv.item;
-    QAction& a = *mv.action;
-    if (!a.isSeparator()) {
-      SetIfChanged(mv.applied, mv.caption, item.Caption, [&a](const QString& s) { a.setText(s); });
-    }
-    if (!mv.applied || mv.enabled != item.Enabled) a.setEnabled(mv.enabled = item.Enabled);
-    if (!mv.applied || mv.visible != item.Visible) a.setVisible(mv.visible = item.Visible);
-    if (item.Checked && !a.isCheckable()) a.setCheckable(true);
-    if (a.isChecked() != item.Checked) {
-      QSignalBlocker block(&a);
-      a.setChecked(item.Checked);
-    }
-    mv.applied = true;
+void QtBackend::SyncMenu(MenuView& mv) {
+  const forms::MenuItem& item = *mv.item;
+  QAction& a = *mv.action;
+  if (!a.isSeparator()) {
+    SetIfChanged(mv.applied, mv.caption, item.Caption, [&a](const QString& s) { a.setText(s); });
   }
+  if (!mv.applied || mv.enabled != item.Enabled) a.setEnabled(mv.enabled = item.Enabled);
+  if (!mv.applied || mv.visible != item.Visible) a.setVisible(mv.visible = item.Visible);
+  if (item.Checked && !a.isCheckable()) a.setCheckable(true);
+  if (a.isChecked() != item.Checked) {
+    QSignalBlocker block(&a);
+    a.setChecked(item.Checked);
+  }
+  mv.applied = true;
 }
 
 }  // namespace qd470::qt

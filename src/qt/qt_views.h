@@ -64,6 +64,12 @@ struct FormView {
   std::unordered_map<const forms::Control*, size_t> index;  // control -> controls[i]
   std::unordered_map<const QWidget*, size_t> by_widget;     // widget -> controls[i]
   std::vector<MenuView> menus;
+  std::unordered_map<const forms::MenuItem*, size_t> menu_index;  // item -> menus[i]
+  // The next sync visits every control and menu item (a new window, or a form shown again);
+  // otherwise only those the form lists as changed.
+  bool full_sync = true;
+  std::vector<forms::Control*> changed;  // kept between syncs for their capacity
+  std::vector<forms::MenuItem*> changed_menus;
   bool applied = false;
   std::string caption;
   int width = 0, height = 0;

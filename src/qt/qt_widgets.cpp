@@ -86,8 +86,9 @@ void PictureWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect area = contentsRect();
   painter.setClipRect(area);
-  if (box->Picture && !box->Picture->Empty()) {
-    painter.drawImage(area.topLeft(), ToQImage(*box->Picture));
+  const std::optional<forms::Image>& picture = box->Picture;
+  if (picture && !picture->Empty()) {
+    painter.drawImage(area.topLeft(), ToQImage(*picture));
     return;
   }
   if (box->ScaleWidth == 0 || box->ScaleHeight == 0) return;

@@ -64,7 +64,7 @@ void PtnGraphDraw(Program& p) {
   forms::PictureBox& box = screen.picSprog;
   box.Cls();
   const auto points = ProfilePoints(p, d, ptn, box.ScaleWidth, box.ScaleHeight);
-  const uint32_t color = box.ForeColor.value_or(forms::kBlack);
+  const uint32_t color = box.ForeColor->value_or(forms::kBlack);
   for (size_t i = 1; i < points.size(); ++i) {
     ProfilePoint from = points[i - 1], to = points[i];
     if (!ClipToBox(from, to, box.ScaleHeight)) continue;

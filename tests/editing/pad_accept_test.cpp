@@ -97,7 +97,7 @@ TEST_F(PadAcceptTest, LimitsAreInclusiveAndARefusalKeepsThePadOpen) {
     }
     EXPECT_EQ(msg().Texts(), std::vector<std::string>{"The value is out of the range."});
     EXPECT_EQ(p().BlkData[3][kCh][1], 50);
-    EXPECT_TRUE(pad().lblInput.Caption.empty());  // the entry is emptied,
+    EXPECT_TRUE(pad().lblInput.Caption->empty());  // the entry is emptied,
     EXPECT_EQ(Box(), shown);                      // the box keeps the refused text
     Type("9");
     EXPECT_EQ(Box(), "9");

@@ -172,10 +172,10 @@ TEST_F(PadCaptionsTest, RulesByControllerTypeInputAndDecimalPoint) {
 // A label without text or hint on its rule does not keep those of the label before it.
 TEST_F(PadCaptionsTest, ARetargetedPadShowsNoCaptionOfThePreviousLabel) {
   Open("lblSV", 0, 1, 44, 0, 100);
-  EXPECT_FALSE(pad().lblNow.Caption.empty());
+  EXPECT_FALSE(pad().lblNow.Caption->empty());
   DblClick("lblDb");
-  EXPECT_TRUE(pad().lblNow.Caption.empty());
-  EXPECT_TRUE(pad().lblLimit.Caption.empty());
+  EXPECT_TRUE(pad().lblNow.Caption->empty());
+  EXPECT_TRUE(pad().lblLimit.Caption->empty());
 }
 
 class PadCaptionsJapaneseTest : public PadCaptionsTest {

@@ -61,7 +61,7 @@ TEST_F(PadEntryTest, DigitButtonsEnterAndClearEmptiesTheEntry) {
   EXPECT_EQ(Box(), "4.2");
   pad().cmdCE_Click();
   EXPECT_EQ(Box(), "0.0");
-  EXPECT_TRUE(pad().lblInput.Caption.empty());
+  EXPECT_TRUE(pad().lblInput.Caption->empty());
 }
 
 TEST_F(PadEntryTest, SignKeyRefusesASignBeyondTheLimits) {

@@ -98,7 +98,7 @@ TEST_F(SettingsMenuTest, PrintCapturesTheScreenAndPrintsItOnTheCurrentPrinter) {
   EXPECT_EQ(fakes_.printers.printed[0].picture.width, 4);
   EXPECT_EQ(fakes_.printers.printed[0].title, s().Caption);  // a PDF printer names its file so
   EXPECT_EQ(fakes_.capture.captured.at(0), &s());
-  EXPECT_FALSE(s().Picture1.Picture.has_value());
+  EXPECT_FALSE(s().Picture1.Picture->has_value());
 }
 
 TEST_F(SettingsMenuTest, PrintFailuresEndSilently) {
@@ -106,8 +106,8 @@ TEST_F(SettingsMenuTest, PrintFailuresEndSilently) {
   fakes_.printers.current = "office";
   fakes_.printers.print_ok = false;
   s().mnuPrint.RaiseClick();
-  EXPECT_TRUE(s().Picture1.Picture.has_value());  // the captured image stays behind
-  fakes_.printers.current = "";                   // no printer at all
+  EXPECT_TRUE(s().Picture1.Picture->has_value());  // the captured image stays behind
+  fakes_.printers.current = "";                    // no printer at all
   s().mnuPrint.RaiseClick();
   EXPECT_EQ(fakes_.printers.printed.size(), 1u);
   EXPECT_TRUE(msg().shown.empty());

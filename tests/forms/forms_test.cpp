@@ -90,6 +90,30 @@ TEST(FormsOptions, ClearingFromCodeRunsNoClick) {
   EXPECT_EQ(f.option_clicks, (std::vector<int>{1}));
 }
 
+// A renderer visits only what the form lists as changed: a new value marks its control once, the
+// same value marks nothing, and an option choice marks the option it clears too.
+TEST(FormsChanges, NewValuesMarkOnlyTheirControlsOnce) {
+  ListsForm f;
+  MenuItem& menu = f.AddMenu("mnuFile");
+  std::vector<Control*> controls;
+  std::vector<MenuItem*> menus;
+  f.opt(0).SetValue(true);
+  f.TakeChanged(controls, menus);
+  EXPECT_FALSE(f.opt(0).Changed());
+  f.cmb.Visible = true;
+  f.opt(1).Caption = "";
+  menu.Checked = false;
+  EXPECT_TRUE(f.ChangedControls().empty());
+
+  f.opt(1).Caption = "a";
+  f.opt(1).Left += 15;
+  f.opt(2).SetValue(true);
+  menu.Checked = true;
+  f.TakeChanged(controls, menus);
+  EXPECT_EQ(controls, (std::vector<Control*>{&f.opt(1), &f.opt(0), &f.opt(2)}));
+  EXPECT_EQ(menus, std::vector<MenuItem*>{&menu});
+}
+
 TEST(FormsArrays, ControlArraysAreSparse) {
   Form f("F");
   ControlArray<Label> lbl;

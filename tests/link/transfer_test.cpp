@@ -149,7 +149,7 @@ TEST_F(TransferTest, CopyMakesTheTargetEqualTheSource) {
   dialog.cmbName(1).SetListIndex(3);
   dialog.cmdStart_Click();
   int max_progress = 0;
-  pump().on_events = [&] { max_progress = std::max(max_progress, dialog.ProgressBar1.Value); };
+  pump().on_events = [&] { max_progress = std::max<int>(max_progress, dialog.ProgressBar1.Value); };
   Tick();
   EXPECT_EQ(Line(3), Line(0));
   EXPECT_EQ(Memory(3), Line(0));

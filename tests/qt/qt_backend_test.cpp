@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -71,6 +72,31 @@ TEST_F(QtBackendTest, ModelChangesShowAfterSync) {
   EXPECT_EQ(backend_->Window(form)->windowTitle(), "New title");
   // Setting the list from code ran Click once; the sync did not send it back as a choice.
   EXPECT_EQ(form.combo_clicks, std::vector<int>{3});
+}
+
+// A tick visits only the controls that changed; a form shown again shows what changed while it
+// was hidden.
+TEST_F(QtBackendTest, SyncVisitsOnlyTheChangedControls) {
+  PanelForm& form = ShowPanel();
+  const uint64_t shown = backend_->VisitedControls();
+  QTest::qWait(50);  // ticks of the backend's clock, nothing changed
+  EXPECT_EQ(backend_->VisitedControls(), shown);
+
+  form.lblSV(1).Caption = "SV1";  // the value it has
+  form.lblSV(2).Caption = "7.5";
+  QTest::qWait(30);
+  EXPECT_EQ(backend_->VisitedControls(), shown + 1);
+  EXPECT_EQ(Find<QLabel>(form, "lblSV(2)")->text(), "7.5");
+  // A click on the chosen option leaves the model as it is; the widget shows it chosen again.
+  auto* option = Find<QRadioButton>(form, "optA");
+  QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+  EXPECT_TRUE(option->isChecked());
+
+  host_.Hide(form);
+  form.lblSV(2).Caption = "8.5";
+  QTest::qWait(30);
+  host_.Show(form);
+  EXPECT_EQ(Find<QLabel>(form, "lblSV(2)")->text(), "8.5");
 }
 
 TEST_F(QtBackendTest, ButtonClickRunsItsHandlerAndTheResultShows) {

@@ -49,6 +49,9 @@ class PanelForm : public forms::Form {
     Wbk.Click = [this] { tab_clicks.push_back(Wbk.Tab()); };
     lblOnPage1.Move(120, 120, 1500, 300);
     lblOnPage1.Caption = "first line\r\nsecond line";
+    optA.Move(4200, 2100, 1200, 300);
+    optA.Caption = "A";
+    optA.SetValue(true);
   }
 
   forms::Label& lblValue = Add<forms::Label>("lblValue");
@@ -58,6 +61,7 @@ class PanelForm : public forms::Form {
   forms::TextBox& txtIn = Add<forms::TextBox>("txtIn");
   forms::TabControl& Wbk = Add<forms::TabControl>("Wbk");
   forms::Label& lblOnPage1 = Add<forms::Label>("lblOnPage1", -1, &Wbk, 1);
+  forms::OptionButton& optA = Add<forms::OptionButton>("optA");
 
   std::vector<int> clicks, double_clicks, combo_clicks, tab_clicks;
 };

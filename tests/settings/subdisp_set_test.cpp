@@ -47,7 +47,7 @@ TEST_F(SettingsScreenTest, LoadSetsTitleTabsAndComposedCaptions) {
   EXPECT_EQ(s().lblComerr4.Caption, "Error in the communication of QD-470 to be choosing.");
   EXPECT_EQ(s().frmTsbk.Caption, "Time signal block setting");
   EXPECT_EQ(s().frmOTout48X.Caption, "QD-485 specification");
-  EXPECT_TRUE(s().frmTsptn.Caption.empty());
+  EXPECT_TRUE(s().frmTsptn.Caption->empty());
   EXPECT_EQ(s().txtSetWait.Text(), "During setting value update.\r\nWait for a moment\r\n");
   EXPECT_FALSE(s().Label2.Has(1));
   EXPECT_EQ(s().Label2.Count(), 28);
@@ -82,11 +82,11 @@ TEST_F(SettingsScreenTest, EveryCaptionTakesItsString) {
     const std::string want = p().LoadResString(r.string);
     auto* label = dynamic_cast<forms::Label*>(c);
     auto* frame = dynamic_cast<forms::Frame*>(c);
-    EXPECT_EQ(label ? label->Caption : frame ? frame->Caption : "", want);
+    EXPECT_EQ(label ? label->Caption.get() : frame ? frame->Caption.get() : "", want);
   }
   for (const char* frame : {"frmTsptn", "frmATmd", "frmFixSv", "frmFixPid", "frmFixAlm",
                             "frmFixOut", "frmStatus", "frmComerrSet"}) {
-    EXPECT_TRUE(s().FindAs<forms::Frame>(frame)->Caption.empty()) << frame;
+    EXPECT_TRUE(s().FindAs<forms::Frame>(frame)->Caption->empty()) << frame;
   }
 }
 
