@@ -227,10 +227,19 @@ bool QtBackend::RefusesInput(QObject* receiver, const QEvent& event) const {
 }
 
 void QtBackend::DoEvents() {
-  SyncAll();
-  const bool tick = host_.RunningWork() == forms::WorkKind::kTick;
-  QCoreApplication::processEvents(tick ? QEventLoop::ExcludeUserInputEvents
-                                       : QEventLoop::AllEvents);
+  if (host_.RunningWork() != forms::WorkKind::kTick) {
+    SyncAll();
+    QCoreApplication::processEvents();
+    return;
+  }
+  // A tick lasts one transaction at most: it paints what changed and runs no event, so the
+  // operator's input waits in the window system's queue, in order, until the tick has returned.
+  for (auto& [form, view] : views_) {
+    if (!form->Visible()) continue;
+    const uint64_t visited = visited_controls_;
+    SyncView(*view);
+    if (visited_controls_ != visited) view->window->repaint();
+  }
 }
 
 void QtBackend::AfterEvent() {

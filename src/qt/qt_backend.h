@@ -47,8 +47,8 @@ class QtBackend : public forms::FormObserver {
   QImage Render(forms::Form& form);
 
   // Lets pending events run inside the program's work: the widgets are brought in step first (a
-  // progress bar moves); during a tick the operator's input stays queued, in order, until the
-  // tick has returned; during a job or a read only the live controls take input.
+  // progress bar moves). A tick only paints: the operator's input stays queued, in order, until
+  // the tick has returned. During a job or a read only the live controls take input.
   void DoEvents();
 
   // Runs after every forwarded event and timer tick, once the widgets are in step.

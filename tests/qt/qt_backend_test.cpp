@@ -133,11 +133,17 @@ TEST_F(QtBackendTest, InputInsideWorkIsRefusedOrHeldUnlessLive) {
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(form.lblValue.Caption, "pressed");
   }
+  bool queued_ran = false;
+  QTimer::singleShot(0, [&] { queued_ran = true; });
   {
     forms::FormHost::WorkScope tick(host_, forms::WorkKind::kTick);
+    backend_->DoEvents();  // a tick only paints: what is queued waits for its end
+    EXPECT_FALSE(queued_ran);
     QTest::mouseClick(label, Qt::LeftButton);
     EXPECT_TRUE(form.clicks.empty());
   }
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(queued_ran);
   host_.AdvanceClock(0);
   EXPECT_EQ(form.clicks, std::vector<int>{1});
 }
