@@ -117,8 +117,8 @@ class FormHost {
   InputFate RunInput(const InputSource& source, std::function<void()> event);
   // Runs the input held during a tick, oldest first; an event of a form unloaded since is dropped.
   void RunHeldInput();
-  // While it lives, what is shown belongs to `form` (scopes nest): the renderer opens one around
-  // each handler of the form; the start-up sequence around the dialogs it opens over its window.
+  // While it lives, what is shown belongs to `form` (scopes nest): RunInput opens one around each
+  // operator event of the form; the start-up sequence around the dialogs it opens over its window.
   // A timer's handler opens over the form the operator works in, else over the timer's form.
   class OpenerScope {
    public:

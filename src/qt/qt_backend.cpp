@@ -36,7 +36,7 @@ bool IsInputEvent(QEvent::Type type) {
   }
 }
 
-// Hands every event of the application to a test first; true eats the event.
+// Shows every event of the application to a check first; true eats the event.
 class InputGate : public QObject {
  public:
   explicit InputGate(std::function<bool(QObject*, const QEvent&)> refuses)
