@@ -100,6 +100,8 @@ bool PollStep(Program& p, int16_t skip) {
 }
 
 void PollAll(Program& p) {
+  // Only the live controls take input meanwhile, as during a read of all settings.
+  forms::FormHost::WorkScope work(p.Forms(), forms::WorkKind::kBlocking);
   const int16_t count = std::clamp<int16_t>(p.CommCond.DevCount, 1, kMaxDevices);
   for (int16_t dev = 0; dev < count; ++dev) {
     for (const PollItem& poll : kPollItems) {
