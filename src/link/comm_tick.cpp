@@ -1,4 +1,5 @@
-// The communication tick: one poll step, the pending one-item write, or a whole transfer job.
+// The communication tick: one read after auto-tuning, one poll step, the pending one-item write,
+// or a whole transfer job.
 #include "link/qd470_link.h"
 #include "link/subdisp_copy.h"
 #include "link/subdisp_trs.h"
@@ -97,7 +98,9 @@ void MainDisp::tmrComm_Timer() {
   if (p_.CommState == kCommMonitoring) {
     // A job word left behind by a dialog that has closed is dropped.
     if (p_.SendReq >= kReqSendAll && p_.SendReq <= kReqCopy) EndJob(p_);
-    if (p_.SendReq == kReqWrite) {
+    if (!link.at_end.empty()) {
+      QD470::AtEndRecv(p_);  // the PID values after auto-tuning go before polls and writes
+    } else if (p_.SendReq == kReqWrite) {
       QD470::SetSend(p_);
     } else {
       QD470::PollStep(p_);

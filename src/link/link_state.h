@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 
 #include "model/program_state.h"
@@ -17,10 +18,14 @@ struct LinkState {
   int16_t poll_dev = 0;   // controller of the next poll step
   int16_t poll_item = 0;  // index into the poll items of that controller
   bool in_tick = false;   // a communication tick is running
-  // The one-item write that got no reply at all at its last attempt. While it is still the write
-  // in the slot, the ticks poll one other controller before it is tried again, so that the
-  // cycle goes on and its end shows the trouble.
+  // The one-item write whose last attempt was neither acknowledged nor refused (no reply, busy,
+  // garbled). While it is still the write in the slot, the ticks poll one other controller
+  // before it is tried again, so that the cycle goes on and its end shows the trouble.
   std::optional<PendingWrite> unanswered;
+  // Controllers whose auto-tuning has ended, oldest first: their PID values are read again, one
+  // read a tick, from read `at_end_read` of the first one on.
+  std::deque<int16_t> at_end;
+  int at_end_read = 0;
   // Progress of the running transfer: the bar it moves (none when null) and the count it
   // started from (1933 for the sending half of a copy).
   forms::ProgressBar* progress = nullptr;

@@ -32,10 +32,32 @@ constexpr std::array<PollItem, 11> kPollItems{{
     {0x003F, [](ProgramState& s) -> PerDevice& { return s.PtnNoTbl(); }},
 }};
 
-// PID values read again after auto-tuning: the PID block items of blocks 0 to 9 and the
+// PID values read again after auto-tuning: the PID block items of blocks 0 to 9, then the
 // fixed-value PID codes 02 to 06.
 constexpr int kPidBlockItems = 5;
 constexpr uint8_t kFixPidFirst = 0x02, kFixPidLast = 0x06;
+constexpr int kPidBlockReads = kBlocks * kPidBlockItems;
+constexpr int kPidReads = kPidBlockReads + kFixPidLast - kFixPidFirst + 1;
+
+// Read `n` of the PID values of controller dev; an acknowledged value replaces the old one.
+void ReadPid(Program& p, int16_t dev, int n) {
+  if (n >= kPidBlockReads) {
+    const uint8_t code = static_cast<uint8_t>(kFixPidFirst + n - kPidBlockReads);
+    if (auto value = ReadItem(p, dev, code)) p.PrmData[code][dev] = *value;
+    return;
+  }
+  const StorageRef ref{SettingTable::kBlkData, static_cast<uint8_t>(n % kPidBlockItems), 0,
+                       static_cast<uint8_t>(n / kPidBlockItems)};
+  if (auto value = ReadItem(p, dev, DataItemOf(ref))) *ResolveStorage(p, dev, ref) = *value;
+}
+
+// Controller dev's auto-tuning has ended: its PID values are read again by the ticks that
+// follow. A controller already waiting is not queued twice; one whose reads have begun is read
+// again from the start afterwards.
+void QueueAtEnd(LinkState& link, int16_t dev) {
+  const auto waiting = link.at_end.begin() + (link.at_end_read > 0 ? 1 : 0);
+  if (std::find(waiting, link.at_end.end(), dev) == link.at_end.end()) link.at_end.push_back(dev);
+}
 
 // Reads one monitor item; an acknowledged value replaces the old one. False when the controller
 // gave no reply at all: it is then passed over for the rest of the cycle, since its other items
@@ -48,7 +70,7 @@ bool PollOne(Program& p, int16_t dev, const PollItem& poll) {
   const int16_t old = slot;
   slot = *value;
   if (poll.item == kStatusItem && (old & kStatAutoTuning) && !(*value & kStatAutoTuning)) {
-    AtEndRecv(p, dev);
+    QueueAtEnd(p.Link(), dev);
   }
   return true;
 }
@@ -78,25 +100,26 @@ bool PollStep(Program& p, int16_t skip) {
 }
 
 void PollAll(Program& p) {
+  // Only the live controls take input meanwhile, as during a read of all settings.
+  forms::FormHost::WorkScope work(p.Forms(), forms::WorkKind::kBlocking);
   const int16_t count = std::clamp<int16_t>(p.CommCond.DevCount, 1, kMaxDevices);
-  for (int16_t dev = 0; dev < count && p.EndReq != -1; ++dev) {
+  for (int16_t dev = 0; dev < count; ++dev) {
     for (const PollItem& poll : kPollItems) {
-      if (!PollOne(p, dev, poll)) break;
+      if (p.EndReq == -1) return;
+      const bool answered = PollOne(p, dev, poll);
+      if (auto* pump = p.Svc().pump) pump->DoEvents();
+      if (!answered) break;
     }
   }
 }
 
-void AtEndRecv(Program& p, int16_t dev) {
-  for (int b = 0; b < kBlocks; ++b) {
-    for (int k = 0; k < kPidBlockItems; ++k) {
-      const StorageRef ref{SettingTable::kBlkData, static_cast<uint8_t>(k), 0,
-                           static_cast<uint8_t>(b)};
-      if (auto value = ReadItem(p, dev, DataItemOf(ref))) *ResolveStorage(p, dev, ref) = *value;
-    }
-  }
-  for (uint8_t code = kFixPidFirst; code <= kFixPidLast; ++code) {
-    if (auto value = ReadItem(p, dev, code)) p.PrmData[code][dev] = *value;
-  }
+void AtEndRecv(Program& p) {
+  LinkState& link = p.Link();
+  if (link.at_end.empty() || p.EndReq == -1) return;
+  ReadPid(p, link.at_end.front(), link.at_end_read);
+  if (++link.at_end_read < kPidReads) return;
+  link.at_end_read = 0;
+  link.at_end.pop_front();
   SubDisp_Set& screen = p.Form<SubDisp_Set>();
   screen.CRTextsetBLK();
   screen.CRTextsetFIX();

@@ -26,10 +26,13 @@ RecvCode WriteItem(Program& p, int dev, uint16_t item, int16_t value);
 // after the last controller of a cycle, the monitor display is refreshed. Controller `skip` is
 // passed over. True when the step ended the poll of a controller or the cycle.
 bool PollStep(Program& p, int16_t skip = -1);
-// Every monitor item of every connected controller, once.
+// Every monitor item of every connected controller, once; pending events run after each
+// transaction, and the poll stops once the program ends.
 void PollAll(Program& p);
-// A controller's auto-tuning has ended: its PID values are read again and shown.
-void AtEndRecv(Program& p, int16_t dev);
+// The next read of the PID values of the first controller whose auto-tuning has ended (the poll
+// queues it); after that controller's last read the settings screen shows them. One read per
+// call, so that events run between the communication ticks that do them.
+void AtEndRecv(Program& p);
 
 // ---- One-item write.
 void SetSend(Program& p);

@@ -1,6 +1,6 @@
 // The one-item write of the request slot: sent by the communication tick until the controller
-// acknowledges or refuses it. After an attempt without any reply, one other controller is polled
-// before the next attempt.
+// acknowledges or refuses it. After any other attempt (no reply, busy, garbled), one other
+// controller is polled before the next attempt.
 #include "link/qd470_link.h"
 #include "program/program.h"
 #include "settings/subdisp_set.h"
@@ -25,12 +25,13 @@ void SetSend(Program& p) {
   SubDisp_Set& screen = p.Form<SubDisp_Set>();
   screen.txtSetWait.Visible = true;
   if (auto* pump = p.Svc().pump) pump->DoEvents();
+  if (p.EndReq == -1) return;  // the program ends: nothing more is sent or shown
   if (p.SendReq != 1) return;  // a job was requested meanwhile; the write waits for it
   // The write goes out as it stands in the slot now.
   const PendingWrite sent = p.Pending;
   LinkState& link = p.Link();
-  // The last attempt of this write got no reply: one other controller is polled first. A newer
-  // write in the slot goes out at once.
+  // The last attempt of this write failed: one other controller is polled first. A newer write
+  // in the slot goes out at once.
   if (link.unanswered == sent) {
     if (PollStep(p, sent.SetCh)) link.unanswered.reset();
     return;
@@ -57,10 +58,8 @@ void SetSend(Program& p) {
       EndWrite(p, sent);
       p.MsgBox(p.LoadResString(kRefused) + "\n" + p.LoadResString(kSettingMode));
       return;
-    case kRecvNone:  // silent controller or lost line: the poll goes on before the next attempt
+    default:  // no reply, busy or garbled: the poll goes on before the next attempt
       link.unanswered = sent;
-      return;
-    default:  // busy or garbled: sent again at the next tick
       return;
   }
 }

@@ -80,6 +80,7 @@ bool RecvAll(Program& p, int16_t dev, bool poll_between) {
   bool first = true;
   for (Group group : {Group{PtnRecv}, Group{BlkRecv}, Group{OtrRecv}, Group{FixRecv}}) {
     if (!first && poll_between) PollAll(p);
+    if (p.EndReq == -1) return false;  // the program ended while the polls let events run
     first = false;
     if (!group(p, dev, tally)) return false;
   }

@@ -66,7 +66,7 @@ void SubDisp_Set::cmbTS4sel_Click() { StoreChoice(cmbTS4sel, 91); }
 void SubDisp_Set::cmbTS5sel_Click() { StoreChoice(cmbTS5sel, 92); }
 
 // Another controller: read its settings (the communication timer stopped meanwhile), then show
-// them.
+// them unless the program is ending.
 void SubDisp_Set::cmbName_Click() {
   forms::Timer* timer = nullptr;
   if (p_.Forms().IsLoaded<MainDisp>()) {
@@ -75,6 +75,8 @@ void SubDisp_Set::cmbName_Click() {
   if (timer) timer->Enabled = false;
   int16_t dev = static_cast<int16_t>(cmbName.ListIndex());
   ReadAllSettings(dev);
+  // The operator chose to end the program during the read: the screens are gone, none is shown.
+  if (p_.EndReq == -1) return;
   if (timer) timer->Enabled = true;
   int16_t index = static_cast<int16_t>(cmbName.ListIndex());
   p_.SetCh = QD470::ZeroClip(index);

@@ -90,22 +90,44 @@ TEST_F(PollTest, ASilentControllerIsPassedOverForTheRestOfTheCycle) {
   EXPECT_EQ(p().SvTbl[1], Sample(1, 0x0083) & ~4);
 }
 
-TEST_F(PollTest, TheEndOfAutoTuningReadsThePidValuesAgain) {
+// The PID values are read again after auto-tuning, one read a tick before the poll goes on, so
+// that events run between the reads.
+TEST_F(PollTest, TheEndOfAutoTuningReadsThePidValuesAgainOneReadATick) {
+  constexpr size_t kPidReads = 55;
   Connect(1, 1);
   sim().SetValue(0, 0x0088, 4 | 8);
   Cycle(1);
-  EXPECT_EQ(p().SendReq2, 0);
   sim().SetValue(0, 0x2301, 1234);  // block 3, integral time
   sim().SetValue(0, 0x0004, -56);   // fixed-value derivative time
   sim().SetValue(0, 0x0088, 8);
-  Cycle(1);
+  for (int i = 0; i < 9; ++i) Tick();  // up to the status item
+  sim().ClearLog();
+  for (size_t i = 0; i < kPidReads; ++i) {
+    EXPECT_EQ(p().SendReq2, 0);
+    Tick();
+    EXPECT_EQ(sim().Log().size(), i + 1);
+  }
   EXPECT_EQ(p().BlkData[1][0][3], 1234);
   EXPECT_EQ(p().PrmData[0x04][0], -56);
   EXPECT_EQ(p().SendReq2, 1);
+  Tick();
+  EXPECT_EQ(sim().Log().back().item, 0x000C);  // the poll goes on where it stopped
   // Only the falling edge does it.
   sim().SetValue(0, 0x2301, 1);
   Cycle(1);
   EXPECT_EQ(p().BlkData[1][0][3], 1234);
+}
+
+// The poll of every controller lets events run after each transaction and stops at the next one
+// once the program ends.
+TEST_F(PollTest, PollAllLetsEventsRunAndStopsWhenTheProgramEnds) {
+  int events = 0;
+  pump().on_events = [&] {
+    if (++events == 3) p().EndReq = -1;
+  };
+  QD470::PollAll(p());
+  EXPECT_EQ(events, 3);
+  EXPECT_EQ(sim().Log().size(), 3u);
 }
 
 TEST_F(PollTest, CycleEndShowsTheErrorFrameOfTheShownController) {

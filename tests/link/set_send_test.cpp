@@ -32,6 +32,8 @@ class SetSendTest : public LinkTest {
   }
 };
 
+// After a busy or garbled reply the write waits for the poll of another controller, then goes out
+// again to the same place, whatever the settings screen shows meanwhile.
 TEST_F(SetSendTest, AWriteIsSentAgainAfterBusyOrGarbleAndNeverRedirected) {
   for (auto fault : {SimLine::Fault::kEsc, SimLine::Fault::kGarbage}) {
     SCOPED_TRACE(static_cast<int>(fault));
@@ -43,41 +45,45 @@ TEST_F(SetSendTest, AWriteIsSentAgainAfterBusyOrGarbleAndNeverRedirected) {
     EXPECT_TRUE(p().Form<SubDisp_Set>().txtSetWait.Visible);
     // The settings screen moves on to another controller and item meanwhile.
     p().SetCh = 9, p().EditItem = 0, p().EditIdx = 1, p().SetPtn = 5;
-    Tick();
+    for (int i = 0; i < 12 && p().SendReq == 1; ++i) Tick();
     EXPECT_EQ(p().SendReq, 0);
     EXPECT_FALSE(p().Form<SubDisp_Set>().txtSetWait.Visible);
     EXPECT_EQ(Writes(), (std::vector<Request>{{4, 'P', 0x1231, -90}, {4, 'P', 0x1231, -90}}));
+    EXPECT_EQ(sim().Log().size(), 2u + 11u);  // controller 0 polled in full between them
     EXPECT_EQ(sim().Value(4, 0x1231), -90);
   }
 }
 
-// While the controller of the write is silent, the write waits for the poll of another controller
-// between two attempts: the cycle goes on and its end shows the error frame.
-TEST_F(SetSendTest, AWriteToASilentControllerKeepsThePollCycleGoing) {
-  for (int count : {3, 1}) {  // alone on the line, the write's controller still ends cycles
-    SCOPED_TRACE(count);
-    Connect(count, static_cast<int16_t>(count));
-    const int16_t dev = static_cast<int16_t>(count / 2);
-    SubDisp_Set& screen = p().Form<SubDisp_Set>();
-    screen.cmbName.Clear();
-    for (int i = 0; i < count; ++i) screen.cmbName.AddItem("ch");
-    p().PortOpen = 0;  // the selection must not read all settings here
-    screen.cmbName.SetListIndex(dev);
-    p().PortOpen = -1;
-    sim().SetPresent(dev, false);
-    sim().SetValue(count - 1, 0x0080, 222);
-    Queue(dev, 33, 0, 55);
-    for (int i = 0; i < count * 11; ++i) Tick();
-    EXPECT_TRUE(screen.frmComerrSet.Visible);
-    if (count > 1) {
-      EXPECT_EQ(p().PvTbl[count - 1], 222);  // the others are polled meanwhile
+// While the controller of the write is silent, busy or garbled, the write waits for the poll of
+// another controller between two attempts: the cycle goes on and its end shows the error frame.
+TEST_F(SetSendTest, AFailingWriteKeepsThePollCycleGoing) {
+  for (auto fault : {SimLine::Fault::kSilence, SimLine::Fault::kEsc, SimLine::Fault::kGarbage}) {
+    for (int count : {3, 1}) {  // alone on the line, the write's controller still ends cycles
+      SCOPED_TRACE(::testing::Message() << static_cast<int>(fault) << " " << count);
+      Connect(count, static_cast<int16_t>(count));
+      const int16_t dev = static_cast<int16_t>(count / 2);
+      SubDisp_Set& screen = p().Form<SubDisp_Set>();
+      screen.cmbName.Clear();
+      for (int i = 0; i < count; ++i) screen.cmbName.AddItem("ch");
+      p().PortOpen = 0;  // the selection must not read all settings here
+      screen.cmbName.SetListIndex(dev);
+      screen.frmComerrSet.Visible = false;
+      p().PortOpen = -1;
+      sim().SetFault(dev, fault);
+      sim().SetValue(count - 1, 0x0080, 222);
+      Queue(dev, 33, 0, 55);
+      for (int i = 0; i < count * 11; ++i) Tick();
+      EXPECT_TRUE(screen.frmComerrSet.Visible);
+      if (count > 1) {
+        EXPECT_EQ(p().PvTbl[count - 1], 222);  // the others are polled meanwhile
+      }
+      EXPECT_EQ(p().SendReq, 1);
+      sim().SetFault(dev, std::nullopt);
+      for (int i = 0; i < count * 11 && p().SendReq == 1; ++i) Tick();
+      EXPECT_EQ(p().SendReq, 0);
+      EXPECT_EQ(sim().Value(dev, 0x0001), 55);
+      for (const Request& w : Writes()) EXPECT_EQ(w, (Request{dev, 'P', 0x0001, 55}));
     }
-    EXPECT_EQ(p().SendReq, 1);
-    sim().SetPresent(dev, true);
-    for (int i = 0; i < count * 11 && p().SendReq == 1; ++i) Tick();
-    EXPECT_EQ(p().SendReq, 0);
-    EXPECT_EQ(sim().Value(dev, 0x0001), 55);
-    for (const Request& w : Writes()) EXPECT_EQ(w, (Request{dev, 'P', 0x0001, 55}));
   }
 }
 

@@ -310,7 +310,8 @@ TEST_F(TransferTest, SetAllRecvReadsAControllerOnceAndOnlyWithAnOpenPort) {
   QD470::SetAllRecv(p(), dev);
   pump().on_events = nullptr;
   EXPECT_EQ(Memory(2), Line(2));
-  EXPECT_EQ(shown, kAllPlaces);
+  // Events run after every place and after every poll between the groups.
+  EXPECT_EQ(shown, kAllPlaces + 3 * 4 * 11);
   EXPECT_FALSE(p().Form<WaitDisp>().Visible());
   EXPECT_EQ(p().SetLoadMask, 1 << 2);
   EXPECT_EQ(p().RcvMask, 1 << 2);
@@ -390,6 +391,23 @@ TEST_F(TransferTest, AnExitChosenDuringAJobEndsItAfterTheCurrentTransaction) {
   EXPECT_FALSE(p().Forms().IsLoaded<MainDisp>());
   Tick();  // no tick runs once the program ends
   EXPECT_EQ(sim().Log().size(), 50u);
+}
+
+// Yes to the exit question during the read of a controller chosen on the settings screen: the
+// read ends after the transaction under way and no screen is loaded again on the way out.
+TEST_F(TransferTest, AnExitChosenDuringAReadLoadsNoForm) {
+  p().Form<MainDisp>();
+  SubDisp_Set& screen = p().Form<SubDisp_Set>();
+  int pumps = 0;
+  pump().on_events = [&] {
+    if (++pumps != 50) return;
+    msg().answers.push_back(forms::MsgResult::kYes);
+    p().Forms().RequestClose(p().Form<MainDisp>());
+  };
+  Operate(screen, &screen.cmbName, [&] { screen.cmbName.SetListIndex(1); });
+  pump().on_events = nullptr;
+  EXPECT_EQ(sim().Log().size(), 50u);
+  EXPECT_TRUE(p().Forms().LoadedForms().empty());
 }
 
 TEST_F(TransferTest, TheLineVanishingMidTransferEndsInNoReply) {

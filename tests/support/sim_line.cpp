@@ -137,6 +137,11 @@ void SimLine::QueueFault(Fault fault, int count) {
   faults_.insert(faults_.end(), count, fault);
 }
 
+void SimLine::SetFault(int dev, std::optional<Fault> fault) {
+  std::lock_guard lock(mutex_);
+  devices_[dev].fault = fault;
+}
+
 bool SimLine::InSettingMode(int dev) const {
   std::lock_guard lock(mutex_);
   return clock_ms_ < devices_[dev].mode_until;
@@ -225,11 +230,14 @@ std::string SimLine::Answer(const std::string& frame) {
   std::lock_guard lock(mutex_);
   if (dev < 0 || dev >= 32 || !devices_[dev].present) return "";
   log_.push_back(request);
+  std::optional<Fault> fault = devices_[dev].fault;
   if (!faults_.empty()) {
-    const Fault fault = faults_.front();
+    fault = faults_.front();
     faults_.erase(faults_.begin());
+  }
+  if (fault) {
     const std::string ok_body = head + HexText(0) + kEtx;
-    switch (fault) {
+    switch (*fault) {
       case Fault::kSilence:
         return "";
       case Fault::kEsc:

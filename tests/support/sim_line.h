@@ -47,6 +47,8 @@ class SimLine {
 
   // The next `count` requests get `fault` instead of their reply.
   void QueueFault(Fault fault, int count = 1);
+  // Every request to controller dev gets `fault` (none: its normal reply) after the queued ones.
+  void SetFault(int dev, std::optional<Fault> fault);
   // Delay of every character at this baud rate (10 bits a character); 0 for none.
   void SetBaud(int baud) { baud_ = baud; }
   // The controllers' own clock (for the setting-mode hold time); it moves only when told.
@@ -68,6 +70,7 @@ class SimLine {
     bool present = false;
     std::vector<int16_t> values = std::vector<int16_t>(0x10000, 0);
     int64_t mode_until = -1;  // setting mode while the clock is before this
+    std::optional<Fault> fault;
   };
 
   void Run();
