@@ -13,11 +13,39 @@ namespace qd470 {
 namespace {
 
 constexpr int kSourceUnread = 454;  // "... could not be read. Nothing was sent ..."
+constexpr int kLastStoredSetting = 93;  // the numbers above are operator commands
 
-// A job is over: a one-item write queued before or during it goes out next.
+// Whether the pending one-item write, queued before the job, sets a value that the job moved.
+bool JobMovedPendingWrite(Program& p) {
+  const PendingWrite& write = p.Pending;
+  const JobRecord& job = p.Link().job;
+  if (job.write_before != write) return false;
+  if (write.EditItem < 0 || write.EditItem > kLastStoredSetting) return false;
+  const auto item = WireItemMap(write.EditItem, write.SetPtn, write.EditIdx);
+  return item && job.Moved(write.SetCh, *item);
+}
+
+// A job is over. A one-item write queued before it to a value the job moved is dropped: the
+// job's value stands in memory and in the controller alike. Any other goes out next.
 void EndJob(Program& p) {
+  LinkState& link = p.Link();
+  if (p.Pending.Queued && JobMovedPendingWrite(p)) {
+    p.Pending.Queued = false;
+    link.unanswered.reset();
+  }
   p.SendReq = p.Pending.Queued ? kReqWrite : 0;
-  p.Link().progress = nullptr;
+  if (!p.Pending.Queued && p.Forms().IsLoaded<SubDisp_Set>()) {
+    p.Form<SubDisp_Set>().txtSetWait.Visible = false;
+  }
+  link.progress = nullptr;
+  link.job = {};
+}
+
+// The copy's in-memory step overwrote every setting of controller dev.
+void RecordOverwritten(Program& p, int16_t dev) {
+  for (const GroupPlace& place : AllGroupPlaces()) {
+    if (place.ref.HasValue()) p.Link().job.moved.insert({dev, place.data_item});
+  }
 }
 
 // The job's progress bar starts at `base` of its count.
@@ -44,26 +72,34 @@ void CopyJob(Program& p, MainDisp& main) {
   }
   // FilecopyallOTR, FilecopyallPRG for every pattern onto itself, FilecopyallBLK.
   p.Form<SubDisp_File>().CopyWholeController(a, b);
+  RecordOverwritten(p, b);
   p.Form<SubDisp_Set>().SetDispUpDate();
   StartProgress(p, dialog.ProgressBar1, kAllPlaces);
   main.SetTRsend(b);
+  if (p.SendReq == kReqCopy) QD470::TellShortPass(p, &dialog, b, true);
 }
 
 void RunJob(Program& p, MainDisp& main) {
+  if (p.SendReq >= kReqSendAll && p.SendReq <= kReqCopy) p.Link().job.write_before = p.Pending;
   switch (p.SendReq) {
     case kReqSendAll: {
       SubDisp_TRS& dialog = p.Form<SubDisp_TRS>();
       StartProgress(p, dialog.ProgressBar1, 0);
-      main.SetTRsend(Chosen(dialog.cmbName));
+      const int16_t dev = Chosen(dialog.cmbName);
+      main.SetTRsend(dev);
+      // Cancelled (4) or stopped by a refusal already told (0): nothing more is said.
+      if (p.SendReq == kReqSendAll) QD470::TellShortPass(p, &dialog, dev, true);
       break;
     }
     case kReqReceiveAll: {
       SubDisp_TRS& dialog = p.Form<SubDisp_TRS>();
       StartProgress(p, dialog.ProgressBar1, 0);
-      main.SetTRecive(Chosen(dialog.cmbName));
+      const int16_t dev = Chosen(dialog.cmbName);
+      main.SetTRecive(dev);
       if (p.EndReq == -1) break;  // the program ends: the screens are gone, nothing is redrawn
       p.FileLoaded = 0;
       p.Form<SubDisp_Set>().SetDispUpDate();
+      if (p.SendReq == kReqReceiveAll) QD470::TellShortPass(p, &dialog, dev, false);
       break;
     }
     case kReqCopy:

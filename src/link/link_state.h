@@ -1,10 +1,13 @@
 // What the device link keeps between communication ticks: the poll position, the guard that
-// keeps a tick from starting inside another, and where a running job shows its progress.
+// keeps a tick from starting inside another, where a running job shows its progress and what it
+// has moved.
 #pragma once
 
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <set>
+#include <utility>
 
 #include "model/program_state.h"
 
@@ -13,6 +16,19 @@ namespace qd470 {
 namespace forms {
 class ProgressBar;
 }
+
+// What the running job moved between memory and a controller.
+struct JobRecord {
+  // The settings (controller, data item) that the job made hold one value in memory and in the
+  // controller: stored from a read, acknowledged as written, or overwritten by the copy in memory.
+  std::set<std::pair<int16_t, uint16_t>> moved;
+  // Values of the job's last pass of all settings stored from the controller or acknowledged by
+  // it, counted per place (the pattern values stand ten times in a pass).
+  int values = 0;
+  // The one-item write pending when the job started: only that one can be ended by the job.
+  std::optional<PendingWrite> write_before;
+  bool Moved(int16_t dev, uint16_t item) const { return moved.count({dev, item}) != 0; }
+};
 
 struct LinkState {
   int16_t poll_dev = 0;   // controller of the next poll step
@@ -30,6 +46,7 @@ struct LinkState {
   // started from (1933 for the sending half of a copy).
   forms::ProgressBar* progress = nullptr;
   int progress_base = 0;
+  JobRecord job;  // of the running job, or of the read of a controller while it runs
 };
 
 }  // namespace qd470

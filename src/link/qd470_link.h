@@ -10,6 +10,9 @@
 
 namespace qd470 {
 class Program;
+namespace forms {
+class Form;
+}
 }
 
 namespace qd470::QD470 {
@@ -40,22 +43,23 @@ void SetModeChk(Program& p, int16_t dev);
 
 // ---- Groups of all settings. Each moves the running job's progress once per place and stops
 // (returning false) when the job is cancelled or the program ends. The reads store only
-// acknowledged values and count the others in the tally; they also stop when the controller
-// has not answered kSilentReads reads in a row: it is not on the line, and waiting out the
-// timeout of every other place would hold the program for minutes.
-struct RecvTally {
+// acknowledged values and count the others in the tally. Each value stored or acknowledged is
+// entered in the job's record (LinkState::job). Reads and writes also stop when the line is lost
+// or the controller has not answered kSilentReads transactions in a row: it is not on the line,
+// and waiting out the timeout of every other place would hold the program for minutes.
+struct GroupTally {
   int failed = 0;  // reads not acknowledged
-  int silent = 0;  // reads in a row without any reply
+  int silent = 0;  // transactions in a row without any reply
 };
 inline constexpr int kSilentReads = 5;
-bool PtnRecv(Program& p, int16_t dev, RecvTally& tally);
-bool BlkRecv(Program& p, int16_t dev, RecvTally& tally);
-bool OtrRecv(Program& p, int16_t dev, RecvTally& tally);
-bool FixRecv(Program& p, int16_t dev, RecvTally& tally);
-bool PtnSend(Program& p, int16_t dev);
-bool BlkSend(Program& p, int16_t dev);
-bool OtrSend(Program& p, int16_t dev);
-bool FixSend(Program& p, int16_t dev);
+bool PtnRecv(Program& p, int16_t dev, GroupTally& tally);
+bool BlkRecv(Program& p, int16_t dev, GroupTally& tally);
+bool OtrRecv(Program& p, int16_t dev, GroupTally& tally);
+bool FixRecv(Program& p, int16_t dev, GroupTally& tally);
+bool PtnSend(Program& p, int16_t dev, GroupTally& tally);
+bool BlkSend(Program& p, int16_t dev, GroupTally& tally);
+bool OtrSend(Program& p, int16_t dev, GroupTally& tally);
+bool FixSend(Program& p, int16_t dev, GroupTally& tally);
 
 // Reads the four groups of controller dev, polling every monitor between two groups when asked.
 // True, and dev's bit of RcvMask set, when every read was acknowledged; false when one was not,
@@ -64,7 +68,14 @@ bool FixSend(Program& p, int16_t dev);
 bool RecvAll(Program& p, int16_t dev, bool poll_between);
 
 // Reads all settings of controller dev unless it was read before (its bit of SetLoadMask) or
-// the port is not open.
+// the port is not open. Only a read that stored every value sets the bit; a controller chosen
+// on the settings screen that was not read whole is said so (TellShortPass).
 void SetAllRecv(Program& p, int16_t& dev);
+
+// After a pass of all settings of controller dev (a send when `send`) that did not move every
+// value: one message box, over `owner` (nullptr: the current opener), with the controller's
+// name, the count of values moved (LinkState::job) and what to do. Nothing when every value
+// moved or the program is ending.
+void TellShortPass(Program& p, forms::Form* owner, int16_t dev, bool send);
 
 }  // namespace qd470::QD470

@@ -18,6 +18,8 @@ inline constexpr int kBlkValuePlaces = 182;  // blocks 10 to 15 carry only the t
 inline constexpr int kOtrPlaces = 46;
 inline constexpr int kFixPlaces = 15;
 inline constexpr int kAllPlaces = kPtnPlaces + kBlkPlaces + kOtrPlaces + kFixPlaces;  // 1933
+// The places that hold a value: one pass of all settings moves this many values.
+inline constexpr int kValuePlaces = kPtnPlaces + kBlkValuePlaces + kOtrPlaces + kFixPlaces;  // 1843
 
 // PrmData codes of the OTR and FIX groups, in group order.
 inline constexpr std::array<uint8_t, kOtrPlaces> kOtrCodes{

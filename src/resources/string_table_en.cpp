@@ -433,6 +433,12 @@ constexpr StringEntry kEnglishTable[] = {
     {582, "The folder cannot be created:"},
     {583, "The password file cannot be read:"},
     {584, "Port path"},
+    {585, "Sending to %1 stopped short: %2 of its 1843 setting values were sent."},
+    {586, "Receiving from %1 stopped short: %2 of its 1843 setting values were received."},
+    {587,
+     "The line to the controllers is lost. Start the program again once the line is back: the "
+     "port is opened only at start-up."},
+    {588, "Check the controller and the line, then try again."},
 };
 
 static_assert(IsStrictlyAscending(kEnglishTable), "English table must be sorted by number");

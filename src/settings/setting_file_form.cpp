@@ -19,6 +19,18 @@ constexpr int kNoFolder = 582;
 
 constexpr int kButtonW = 1500, kButtonH = 420;
 
+// The controllers a loaded file filled count as read: choosing one on the settings screen shows
+// the file's values instead of reading the controller over them.
+void MarkLoaded(Program& p, const SettingFileLayout& layout) {
+  uint32_t mask = static_cast<uint32_t>(p.SetLoadMask);
+  if (layout.all_controllers) {
+    for (int dev = 0; dev < layout.fix_devices && dev < kMaxDevices; ++dev) mask |= 1u << dev;
+  } else if (layout.dev >= 0 && layout.dev < kMaxDevices) {
+    mask |= 1u << layout.dev;
+  }
+  p.SetLoadMask = static_cast<int32_t>(mask);
+}
+
 }  // namespace
 
 std::filesystem::path SetdataFolder(const Program& p) { return p.ProgramFolder() / "Setdata"; }
@@ -94,7 +106,8 @@ std::optional<std::filesystem::path> SettingFileForm::AskFile(bool save) {
 void SettingFileForm::Load() {
   const std::optional<std::filesystem::path> file = AskFile(false);
   if (!file) return;
-  switch (LoadSettingFile(p_, *file, Layout())) {
+  const SettingFileLayout layout = Layout();
+  switch (LoadSettingFile(p_, *file, layout)) {
     case SettingFileRead::kWrongKind:
       return p_.MsgBox(p_.LoadResString(kWrongKind));
     case SettingFileRead::kBadData:
@@ -104,6 +117,7 @@ void SettingFileForm::Load() {
   }
   p_.FileLoaded = kTrue;
   p_.RcvMask = 0;
+  MarkLoaded(p_, layout);
   p_.SelStepNow = -1;
   RefreshSettingsScreen();
 }

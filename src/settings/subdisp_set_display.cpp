@@ -65,10 +65,12 @@ void SubDisp_Set::SetDispUpDate() {
 void SubDisp_Set::SetStatusLine() {
   const int d = shown_ch_;
   const bool received = ((static_cast<uint32_t>(p_.RcvMask) >> d) & 1u) != 0;
+  // With reading at start, a controller whose read stopped short is left to be read again.
+  const bool read = ((static_cast<uint32_t>(p_.SetLoadMask) >> d) & 1u) != 0;
   int text = 353;
   if (p_.FileLoaded == kTrue) {
     text = 351;
-  } else if (p_.StartRead == kTrue || received) {
+  } else if ((p_.StartRead == kTrue && read) || received) {
     text = 352;
   }
   lblStatus.Caption = p_.LoadResString(text);

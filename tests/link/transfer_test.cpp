@@ -2,6 +2,7 @@
 // chosen controller, a refused pattern value and a line that vanishes.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <random>
 #include <utility>
 
@@ -9,8 +10,11 @@
 #include "link/subdisp_trs.h"
 #include "link/wait_disp.h"
 #include "model/request_slot.h"
+#include "settings/setting_file.h"
+#include "settings/subdisp_loadsave.h"
 #include "settings/subdisp_set.h"
 #include "support/link_test.h"
+#include "support/sample_settings.h"
 
 namespace qd470 {
 namespace {
@@ -26,7 +30,24 @@ class TransferTest : public LinkTest {
       p().Form<SubDisp_TRS>().cmbName.AddItem("ch");
       for (int k = 0; k < 2; ++k) p().Form<SubDisp_Copy>().cmbName(k).AddItem("ch");
     }
+    p().DevNames[1].Name = "Kiln";
+    msg().on_show = [this] {
+      const std::string& text = msg().shown.back().text;
+      if (text.find(" stopped short: ") == std::string::npos) return;
+      told.push_back(text);
+      owners.push_back(p().Forms().Opener());
+    };
   }
+  // The message of a pass of all settings of controller 1 that stopped short.
+  std::string Short(bool send, int moved, bool lost) {
+    const char* verb = send ? "Sending to Kiln" : "Receiving from Kiln";
+    const char* done = send ? "sent" : "received";
+    return std::string(verb) + " stopped short: " + std::to_string(moved) + " of its 1843 " +
+           "setting values were " + done + ".\n" + p().LoadResString(lost ? 587 : 588);
+  }
+  // The messages of passes that stopped short, and the form each belongs to.
+  std::vector<std::string> told;
+  std::vector<const forms::Form*> owners;
   // Every stored place of controller dev in memory or on the line, in group order.
   std::vector<int16_t> Memory(int dev) {
     std::vector<int16_t> out;
@@ -84,6 +105,7 @@ TEST_F(TransferTest, SendAllAndReceiveAllMoveEveryValueExactly) {
   EXPECT_EQ(p().FileLoaded, 0);
   EXPECT_EQ(p().RcvMask, 1 << 3);
   EXPECT_EQ(p().Form<SubDisp_TRS>().ProgressBar1.Value, kAllPlaces);
+  EXPECT_TRUE(told.empty());
 }
 
 TEST_F(TransferTest, AReadNotAcknowledgedStoresNothingAndLeavesTheMaskClear) {
@@ -112,6 +134,7 @@ TEST_F(TransferTest, CancelStopsATransferWithinOneTransaction) {
     EXPECT_EQ(sim().Log().size(), 100u);
     EXPECT_EQ(p().SendReq, 0);
   }
+  EXPECT_TRUE(told.empty());
 }
 
 TEST_F(TransferTest, ATickNeverStartsInsideAnother) {
@@ -323,14 +346,16 @@ TEST_F(TransferTest, SetAllRecvReadsAControllerOnceAndOnlyWithAnOpenPort) {
   EXPECT_TRUE(sim().Log().empty());
 }
 
-TEST_F(TransferTest, SetAllRecvWithoutRepliesMarksTheControllerReadButNotReceived) {
+// The read at start-up (before monitoring) says nothing; the controller is read when chosen.
+TEST_F(TransferTest, SetAllRecvWithoutRepliesLeavesTheControllerToBeReadAgain) {
   int16_t dev = 31;
   p().CommState = 0;
   sim().Vanish();  // every transaction ends at once without a reply
   QD470::SetAllRecv(p(), dev);
-  EXPECT_EQ(static_cast<uint32_t>(p().SetLoadMask), 1u << 31);
+  EXPECT_EQ(p().SetLoadMask, 0);
   EXPECT_EQ(p().RcvMask, 0);
   EXPECT_EQ(p().CommErr[31], 1);
+  EXPECT_TRUE(told.empty());
 }
 
 // A controller that stops answering ends the read after a few silent places instead of
@@ -351,22 +376,36 @@ TEST_F(TransferTest, ARunOfSilentReadsEndsTheReadOfAllSettings) {
     int16_t dev = 1;
     QD470::SetAllRecv(p(), dev);
     EXPECT_EQ(sim().Log().size() - 3u * 4u * 11u * c.all_read, c.requests);
-    EXPECT_EQ(p().SetLoadMask, 1 << 1);
-    EXPECT_EQ(p().RcvMask, 0);  // the silent places were not read
+    EXPECT_EQ(p().SetLoadMask, 0);  // read again when chosen
+    EXPECT_EQ(p().RcvMask, 0);      // the silent places were not read
     EXPECT_FALSE(p().Form<WaitDisp>().Visible());
   }
 }
 
-TEST_F(TransferTest, AControllerMissingFromTheLineIsGivenUpAtOnce) {
+// A controller chosen on the settings screen and not read whole: its read says so over the wait
+// form, the status line does not claim the values were read, and the next choice reads it.
+TEST_F(TransferTest, AChosenControllerMissingFromTheLineIsGivenUpSaidAndReadAgain) {
   Connect(1, 2);
+  p().StartRead = -1;
+  SubDisp_Set& screen = p().Form<SubDisp_Set>();
   int places = 0;
   pump().on_events = [&] { ++places; };
-  int16_t dev = 1;
-  QD470::SetAllRecv(p(), dev);
+  Operate(screen, &screen.cmbName, [&] { screen.cmbName.SetListIndex(1); });
   pump().on_events = nullptr;
   EXPECT_EQ(places, QD470::kSilentReads - 1);
-  EXPECT_EQ(p().SetLoadMask, 1 << 1);
+  EXPECT_EQ(p().SetLoadMask, 0);
   EXPECT_EQ(p().CommErr[1], 1);
+  EXPECT_EQ(told, std::vector<std::string>{Short(false, 0, false)});
+  EXPECT_EQ(owners, std::vector<const forms::Form*>{&p().Form<WaitDisp>()});
+  EXPECT_NE(screen.lblStatus.Caption, p().LoadResString(352));
+
+  sim().SetPresent(1, true);
+  Operate(screen, &screen.cmbName, [&] { screen.cmbName.SetListIndex(0); });
+  Operate(screen, &screen.cmbName, [&] { screen.cmbName.SetListIndex(1); });
+  EXPECT_EQ(p().RcvMask, 0b11);  // read whole
+  EXPECT_EQ(p().SetLoadMask, 0b11);
+  EXPECT_EQ(screen.lblStatus.Caption, p().LoadResString(352));
+  EXPECT_EQ(told.size(), 1u);
 }
 
 // Yes to the exit question during a receive: the job ends after the transaction under way, and
@@ -410,20 +449,136 @@ TEST_F(TransferTest, AnExitChosenDuringAReadLoadsNoForm) {
   EXPECT_TRUE(p().Forms().LoadedForms().empty());
 }
 
-TEST_F(TransferTest, TheLineVanishingMidTransferEndsInNoReply) {
-  int pumps = 0;
-  pump().on_events = [&] {
-    if (++pumps == 50) sim().Vanish();
+// Send, receive and copy stop at the first transaction after the line is lost and keep their bar
+// there; the send, the receive and the copy's send say so, once, over their dialog.
+TEST_F(TransferTest, TheLineVanishingMidTransferStopsItThereAndSaysSo) {
+  struct Case {
+    int16_t job;
+    int vanish_at;  // places done when the line goes
+    std::string text;
   };
-  RunJob(3, 1);
-  pump().on_events = nullptr;
-  EXPECT_LT(pumps, 50 + QD470::kSilentReads);
+  SubDisp_Copy& copy = p().Form<SubDisp_Copy>();
+  copy.cmbName(0).SetListIndex(0);
+  copy.cmbName(1).SetListIndex(1);
+  const Case cases[] = {{2, 200, Short(true, 200, true)},
+                        {3, 50, Short(false, 50, true)},
+                        {5, kAllPlaces + 238, Short(true, 238, true)}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.job);
+    Connect(4, 4);
+    told.clear();
+    owners.clear();
+    int pumps = 0;
+    pump().on_events = [&] {
+      if (++pumps == c.vanish_at) sim().Vanish();
+    };
+    RunJob(c.job, 1);
+    pump().on_events = nullptr;
+    EXPECT_EQ(pumps, c.vanish_at);
+    forms::Form& dialog = c.job == 5 ? static_cast<forms::Form&>(copy) : p().Form<SubDisp_TRS>();
+    const int bar =
+        c.job == 5 ? copy.ProgressBar1.Value : p().Form<SubDisp_TRS>().ProgressBar1.Value;
+    EXPECT_EQ(bar, c.vanish_at);
+    EXPECT_EQ(told, std::vector<std::string>{c.text});
+    EXPECT_EQ(owners, std::vector<const forms::Form*>{&dialog});
+  }
   EXPECT_EQ(p().CommErr[1], 1);
-  EXPECT_EQ(p().RcvMask, 0);
+  EXPECT_EQ(p().RcvMask & 0b10, 0);
   EXPECT_TRUE(p().Comm().Lost());
   p().CommState = 1;
   Tick();  // the poll goes on without the line
   EXPECT_EQ(p().CommErr[0], 1);
+}
+
+// A controller that stops answering during a send: the send gives up after a few silent writes
+// instead of waiting out every place, and says so.
+TEST_F(TransferTest, ASendToAControllerThatStopsAnsweringStopsAfterAFewSilentWrites) {
+  int pumps = 0;
+  pump().on_events = [&] {
+    if (++pumps == 100) sim().SetPresent(1, false);
+  };
+  RunJob(2, 1);
+  pump().on_events = nullptr;
+  EXPECT_EQ(p().Form<SubDisp_TRS>().ProgressBar1.Value, 100 + QD470::kSilentReads - 1);
+  EXPECT_EQ(told, std::vector<std::string>{Short(true, 100, false)});
+}
+
+// A write pending from before a job is ended by it only when the job moved that very setting of
+// that controller: the job's value then stands in memory and in the controller alike.
+TEST_F(TransferTest, AJobEndsOnlyThePendingWriteOfASettingItMoved) {
+  struct Case {
+    const char* name;
+    int16_t job;
+    int16_t ch, item;  // the pending write (36: FIX item 0004h; 98: the RUN command)
+    int cancel_at;     // places done when Cancel is pressed; 0: never
+    bool goes_out;
+  };
+  const Case cases[] = {{"received", 3, 1, 36, 0, false}, {"sent", 2, 1, 36, 0, false},
+                        {"copied", 5, 1, 36, 0, false},   {"another controller", 3, 2, 36, 0, true},
+                        {"a command", 3, 1, 98, 0, true}, {"not reached", 3, 1, 36, 100, true}};
+  SubDisp_Set& screen = p().Form<SubDisp_Set>();
+  SubDisp_Copy& copy = p().Form<SubDisp_Copy>();
+  copy.cmbName(0).SetListIndex(0);
+  copy.cmbName(1).SetListIndex(1);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FillLine(1, 15);
+    p().CommState = 1;
+    p().SendReq = 0;
+    p().SetCh = c.ch;
+    p().EditItem = c.item;
+    p().EditIdx = p().SetPtn = 0;
+    p().SendVal = 1;
+    QueueWrite(p());
+    screen.txtSetWait.Visible = true;
+    int pumps = 0;
+    pump().on_events = [&] {
+      if (++pumps == c.cancel_at) p().Form<SubDisp_TRS>().cmdCancel_Click();
+    };
+    RunJob(c.job, 1);
+    pump().on_events = nullptr;
+    EXPECT_EQ(p().SendReq, c.goes_out ? 1 : 0);
+    EXPECT_EQ(screen.txtSetWait.Visible, c.goes_out);
+    p().CommState = 1;
+    sim().ClearLog();
+    Tick();
+    EXPECT_EQ(Writes(), c.goes_out ? 1u : 0u);
+    if (!c.goes_out) {
+      EXPECT_EQ(p().PrmData[4][1], sim().Value(1, 0x0004));
+    }
+  }
+}
+
+// Values loaded from a setting file stay: a controller the file filled is not read over them when
+// it is chosen on the settings screen; a receive still reads it from the line.
+TEST_F(TransferTest, ALoadedControllerChosenAfterwardsIsNotRead) {
+  testing::FillSampleSettings(p());  // controller 1's values are all in range
+  const std::vector<int16_t> in_file = Memory(1);
+  SubDisp_Set& screen = p().Form<SubDisp_Set>();
+  SubDisp_LoadSave& one = p().Form<SubDisp_LoadSave>();
+  for (int i = 0; i < 4; ++i) one.cmbName(0).AddItem("ch");
+  one.cmbName(0).SetListIndex(1);
+  const auto file = p().ProgramFolder() / "loaded.dat";
+  for (bool all : {false, true}) {
+    SCOPED_TRACE(all);
+    std::ofstream(file) << FormatSettingFile(p(),
+                                             all ? AllControllersFile(4) : OneControllerFile(1));
+    p().SetLoadMask = -1;
+    Operate(screen, &screen.cmbName, [&] { screen.cmbName.SetListIndex(0); });
+    p().SetLoadMask = 0;
+    p().PtnData[0][1][0][0] += 1;
+    fakes_.file_dialog.answers.push_back(file.string());
+    SettingFileForm& dialog = all ? static_cast<SettingFileForm&>(p().Form<SubDisp_AllLoadSave>())
+                                  : static_cast<SettingFileForm&>(one);
+    dialog.Command1(0).RaiseClick();
+    sim().ClearLog();
+    Operate(screen, &screen.cmbName, [&] { screen.cmbName.SetListIndex(1); });
+    EXPECT_TRUE(sim().Log().empty());
+    EXPECT_EQ(Memory(1), in_file);
+    EXPECT_EQ(screen.lblStatus.Caption, p().LoadResString(351));
+  }
+  RunJob(3, 1);
+  EXPECT_EQ(p().RcvMask, 0b10);  // read whole from the line
 }
 
 }  // namespace

@@ -283,11 +283,13 @@ TEST_F(SettingsScreenTest, StatusLineTellsWhereTheValuesComeFrom) {
     int32_t rcv_mask;
     int shown;
     const char* text;
+    int32_t load_mask = -1;  // the controllers read whole when chosen
   };
   const Row rows[] = {{-1, -1, 0, 0, "The reading value of the file"},
                       {-1, 0, 0, 0, "The reading value of the file"},
                       {1, 0, 0, 0, "Default when startup"},  // only -1 counts as set
                       {0, -1, 0, 0, "The reading value of the QD-470"},
+                      {0, -1, 0, 2, "Default when startup", 0b011},  // its read stopped short
                       {0, 0, 1 << 5, 5, "The reading value of the QD-470"},
                       {0, 0, 1 << 5, 4, "Default when startup"},
                       {0, 0, INT32_MIN, 31, "The reading value of the QD-470"},
@@ -298,6 +300,7 @@ TEST_F(SettingsScreenTest, StatusLineTellsWhereTheValuesComeFrom) {
     p().FileLoaded = r.file_loaded;
     p().StartRead = r.start_read;
     p().RcvMask = r.rcv_mask;
+    p().SetLoadMask = r.load_mask;
     Show(r.shown);
     EXPECT_EQ(s().lblStatus.Caption, r.text);
   }

@@ -22,6 +22,7 @@ class FakeMessageBox : public forms::MessageBoxService {
   forms::MsgResult Show(const std::string& text, forms::MsgButtons buttons, forms::MsgIcon icon,
                         const std::string& title) override {
     shown.push_back({text, buttons, icon, title});
+    if (on_show) on_show();
     if (!answers.empty()) {
       auto a = answers.front();
       answers.pop_front();
@@ -36,6 +37,7 @@ class FakeMessageBox : public forms::MessageBoxService {
   }
   std::deque<forms::MsgResult> answers;  // next answers; "No" or "OK" when empty
   std::vector<Shown> shown;
+  std::function<void()> on_show;  // runs while a box is shown (to see whose box it is)
 };
 
 class FakeFileDialog : public forms::FileDialogService {
