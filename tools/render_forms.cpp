@@ -116,6 +116,9 @@ bool RenderSettingsSamples(qt::QtBackend& backend, Program& program, const QDir&
     ok &= RenderForm(backend, host, screen, dir,
                      screen.Name() + "_" + qd470::testing::kSampleSpecs[d].name, suffix);
   }
+  screen.txtSetWait.Visible = true;  // as while a write is sent
+  ok &= Save(backend.Render(screen), dir, screen.Name() + "_wait" + suffix);
+  screen.txtSetWait.Visible = false;
   ok &= RenderPadSample(backend, program, screen, dir, suffix);
   host.SetObserver(nullptr);
   host.Unload<SubDisp_SSet>();  // loaded again for the sample controllers

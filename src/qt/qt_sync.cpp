@@ -131,7 +131,14 @@ void SyncTextBox(ControlView& cv) {
       QSignalBlocker block(multi);
       multi->setPlainText(ToQString(box.Text()));
     }
-    if (!cv.applied || cv.locked != box.Locked) multi->setReadOnly(box.Locked);
+    if (!cv.applied || cv.locked != box.Locked) {
+      multi->setReadOnly(box.Locked);
+      // The program fills a locked box and its layout makes room for the text: no scroll bar
+      // (the line break that ends the text would otherwise count as one more line).
+      const auto bars = box.Locked ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+      multi->setVerticalScrollBarPolicy(bars);
+      multi->setHorizontalScrollBarPolicy(bars);
+    }
   }
   cv.locked = box.Locked;
   cv.look.align = box.Align;

@@ -11,13 +11,14 @@ constexpr int Px(int px) { return px * kTwipsPerPixel; }
 
 // Form and tab control, in pixels. The page is as high as the block tab's five frames need.
 inline constexpr int kFormW = 1232;
-inline constexpr int kFormH = 752;
+inline constexpr int kFormH = 764;
 inline constexpr int kTabX = 6, kTabY = 4, kTabW = 1220, kTabH = 700;
 inline constexpr int kTabStripH = 28;     // the strip of tab captions
 inline constexpr int kPageW = kTabW - 4;  // usable page below the strip
 inline constexpr int kPageH = kTabH - kTabStripH;
 inline constexpr int kBottomY = kTabY + kTabH + 4;  // status line, error notice, wait text
 inline constexpr int kBottomH = 40;
+inline constexpr int kWaitH = 52;  // the wait text's two lines, whole
 
 // Rows and frames.
 inline constexpr int kLabelH = 18;  // caption and value box height

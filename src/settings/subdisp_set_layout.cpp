@@ -52,7 +52,7 @@ void SubDisp_Set::BuildTopLevel() {
   Place(lblComerr4, kPad, 15, 504, kLabelH);
   lblComerr4.ForeColor = 0xC00000;
   frmComerrSet.Visible = false;
-  Place(txtSetWait, kTabX + 892, kBottomY + 4, kTabW - 892, kBottomH - 4);
+  Place(txtSetWait, kTabX + 892, kBottomY, kTabW - 892, kWaitH);
   txtSetWait.MultiLine = true;
   txtSetWait.Locked = true;
   txtSetWait.Visible = false;

@@ -9,7 +9,9 @@
 #include <QFileSystemModel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +25,7 @@
 #include "qt/qt_services.h"
 #include "qt/qt_test_forms.h"
 #include "qt/qt_widgets.h"
+#include "settings/subdisp_set.h"
 #include "support/sim_line.h"
 #include "support/test_program.h"
 
@@ -125,6 +128,32 @@ TEST_F(PartsTest, RenderGivesTheWholeWindowOfAHiddenFormAndLeavesItHidden) {
   EXPECT_GT(image.height(), backend_->Px(form.Height));  // the menu bar above the client area
   EXPECT_TRUE(backend_->Window(form)->isHidden());
   EXPECT_FALSE(form.Visible());
+}
+
+// The settings screen's wait text shows whole, every line of it, without a scroll bar.
+TEST(QtSettingsScreen, WaitTextShowsWholeInBothLanguages) {
+  for (Language language : {Language::kEnglish, Language::kJapanese}) {
+    qd470::testing::TempFolder folder;
+    qd470::testing::FakeServices fakes;
+    Program program(folder.path() / "prog", fakes.Bundle(), language);
+    SubDisp_Set& screen = program.Form<SubDisp_Set>();
+    screen.txtSetWait.Visible = true;
+    QtBackend backend(program.Forms());
+    backend.Render(screen);  // lays the window out
+    auto* box = backend.Window(screen)->findChild<QPlainTextEdit*>("txtSetWait");
+    ASSERT_NE(box, nullptr);
+    const QStringList lines = box->toPlainText().trimmed().split('\n');
+    const int needed = static_cast<int>(lines.size() * box->fontMetrics().lineSpacing() +
+                                        2 * box->document()->documentMargin());
+    EXPECT_EQ(lines.size(), 2);
+    EXPECT_GE(box->viewport()->height(), needed) << static_cast<int>(language);
+    EXPECT_FALSE(box->verticalScrollBar()->isVisibleTo(box)) << static_cast<int>(language);
+    for (const QString& line : lines) {
+      EXPECT_LE(box->fontMetrics().horizontalAdvance(line),
+                box->viewport()->width() - 2 * box->document()->documentMargin())
+          << line.toStdString();
+    }
+  }
 }
 
 TEST(QtServices, FiltersBecomeQtNameFilters) {

@@ -92,6 +92,11 @@ void SimLine::SetPresent(int dev, bool present) {
   devices_[dev].present = present;
 }
 
+void SimLine::SetBusy(int dev, bool busy) {
+  std::lock_guard lock(mutex_);
+  devices_[dev].busy = busy;
+}
+
 int16_t SimLine::Value(int dev, uint16_t item) const {
   std::lock_guard lock(mutex_);
   return devices_[dev].values[item];
@@ -210,7 +215,7 @@ void SimLine::Consume(std::string& buffer, int64_t first_ns) {
     const int baud = baud_;
     const int64_t char_ns = baud > 0 ? 10'000'000'000LL / baud : 0;
     const std::string reply = Answer(frame);
-    Send(reply, first_ns + static_cast<int64_t>(frame.size()) * char_ns);
+    Send(reply, first_ns + static_cast<int64_t>(frame.size()) * char_ns + reply_delay_ns_);
   }
 }
 
@@ -252,6 +257,7 @@ std::string SimLine::Answer(const std::string& frame) {
         return (kAck + ok_body).substr(0, 6);
     }
   }
+  if (devices_[dev].busy) return kEsc + head + kEtx + Checksum(head + kEtx);
   if (!well_formed) return kNak + head + kEtx + Checksum(head + kEtx);
   return AnswerTo(request, head);
 }
@@ -294,6 +300,7 @@ void SimLine::Send(const std::string& reply, int64_t request_end_ns) {
   if (reply.empty() || master_ < 0) return;
   const int baud = baud_;
   if (baud == 0) {
+    if (reply_delay_ns_ > 0) SleepUntil(request_end_ns);
     (void)!write(master_, reply.data(), reply.size());
   } else {
     const int64_t char_ns = 10'000'000'000LL / baud;

@@ -38,6 +38,8 @@ class SimLine {
   const std::string& SlavePath() const { return slave_path_; }
 
   void SetPresent(int dev, bool present);
+  // A busy controller answers ESC to every request.
+  void SetBusy(int dev, bool busy);
   int16_t Value(int dev, uint16_t item) const;
   void SetValue(int dev, uint16_t item, int16_t value);
   // Writes outside lo..hi of this item are refused by every controller.
@@ -51,6 +53,8 @@ class SimLine {
   void SetFault(int dev, std::optional<Fault> fault);
   // Delay of every character at this baud rate (10 bits a character); 0 for none.
   void SetBaud(int baud) { baud_ = baud; }
+  // Every reply starts this much later (a slow controller); 0 for none.
+  void SetReplyDelayMs(int ms) { reply_delay_ns_ = ms * 1'000'000LL; }
   // The controllers' own clock (for the setting-mode hold time); it moves only when told.
   void AdvanceClock(int64_t ms) { clock_ms_ += ms; }
   bool InSettingMode(int dev) const;
@@ -68,6 +72,7 @@ class SimLine {
  private:
   struct Device {
     bool present = false;
+    bool busy = false;
     std::vector<int16_t> values = std::vector<int16_t>(0x10000, 0);
     int64_t mode_until = -1;  // setting mode while the clock is before this
     std::optional<Fault> fault;
@@ -88,6 +93,7 @@ class SimLine {
   std::atomic<bool> vanish_{false};
   std::atomic<bool> vanished_{false};
   std::atomic<int> baud_{0};
+  std::atomic<int64_t> reply_delay_ns_{0};
   std::atomic<int64_t> clock_ms_{0};
   std::atomic<uint64_t> chars_in_{0};
   std::atomic<uint64_t> chars_out_{0};
