@@ -262,13 +262,15 @@ bool QtBackend::FiltersInput(QObject* receiver, const QEvent& event) {
 bool QtBackend::EatsRepeatedKey(const QEvent& event) {
   if (!eat_repeated_keys_ || !IsKeyEvent(event.type())) return false;
   if (static_cast<const QKeyEvent&>(event).isAutoRepeat()) return true;
-  if (event.type() == QEvent::KeyPress) eat_repeated_keys_ = false;
+  // A key of ours, held from before the box and sent on after the work, is no new press.
+  if (event.type() == QEvent::KeyPress && event.spontaneous()) eat_repeated_keys_ = false;
   return false;
 }
 
 bool QtBackend::HoldsKey(QObject* receiver, const QEvent& event) {
   auto* widget = qobject_cast<QWidget*>(receiver);
-  const FormView* view = widget && IsKeyEvent(event.type()) ? ViewOfWindow(widget->window()) : nullptr;
+  const FormView* view =
+      widget && IsKeyEvent(event.type()) ? ViewOfWindow(widget->window()) : nullptr;
   if (!view) return false;
   const auto& key = static_cast<const QKeyEvent&>(event);
   // The steps of a key held down are dropped, as those of an arrow held down.
@@ -323,8 +325,8 @@ void QtBackend::ReleasePressed() {
 }
 
 QWidget* QtBackend::JobWindow() const {
-  const forms::Form* job = host_.RunningWork() == forms::WorkKind::kBlocking ? host_.JobForm()
-                                                                           : nullptr;
+  const forms::Form* job =
+      host_.RunningWork() == forms::WorkKind::kBlocking ? host_.JobForm() : nullptr;
   const FormView* view = job ? FindView(*job) : nullptr;
   return view && view->window && view->window->isVisible() ? view->window.data() : nullptr;
 }

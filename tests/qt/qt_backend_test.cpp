@@ -3,9 +3,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -195,6 +195,10 @@ TEST_F(QtBackendTest, BoxInsideATickReleasesAHeldArrowAndKeepsTheInputQueuedBefo
   EXPECT_EQ(form.clicks, std::vector<int>{2});
   EXPECT_EQ(form.double_clicks, std::vector<int>{2});
   EXPECT_EQ(form.txtIn.Text(), "5");
+  // A key held down from before the box acts again only once pressed anew.
+  QTest::simulateEvent(edit, true, Qt::Key_6, {}, "6", true);
+  QTest::keyClick(edit, Qt::Key_7);
+  EXPECT_EQ(form.txtIn.Text(), "57");
   QTest::mouseRelease(up, Qt::LeftButton);
   EXPECT_EQ(form.steps, steps);
 }
