@@ -100,12 +100,10 @@ void SubDisp_Tenkey::Form_Load() {
 void SubDisp_Tenkey::Open(const forms::Control* near) {
   target_ = PadTarget::FromSlot(p_);
   // A pad already open shows its entry by the new item's decimals at once; a newly opened one
-  // starts with an empty box, since nothing has been typed.
-  if (Visible()) {
-    ShowEntry();
-  } else {
-    OpenNear = near;
-  }
+  // starts with an empty box, since nothing has been typed. Either comes to the front beside the
+  // value it now edits.
+  if (Visible()) ShowEntry();
+  OpenNear = near;
   p_.Forms().Show(*this);
   SetFocus(txtNewSet);
 }

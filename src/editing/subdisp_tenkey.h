@@ -30,10 +30,10 @@ class SubDisp_Tenkey : public forms::Form {
   void Form_Load() override;
 
   // Takes the edit item now in the request slot as the pad's target and shows the pad modeless
-  // with the keyboard focus in the entry box; a newly shown pad opens beside `near` (a control
-  // of another form, may be nullptr) with an empty box. An open pad keeps the entry typed so
-  // far and shows it with the new item's decimal places. The opener has set lblNow and
-  // lblLimit.
+  // with the keyboard focus in the entry box, in front and beside `near` (a control of another
+  // form, may be nullptr), also when it was open already. A newly shown pad opens with an empty
+  // box; an open pad keeps the entry typed so far and shows it with the new item's decimal
+  // places. The opener has set lblNow and lblLimit.
   void Open(const forms::Control* near);
   const PadTarget& Target() const { return target_; }
 

@@ -31,6 +31,7 @@ Form& FormHost::Load(std::type_index type) {
 }
 
 void FormHost::Show(Form& form, bool modal) {
+  if (modal) ModalBoxInWork();
   bool was_visible = form.visible_;
   form.visible_ = true;
   form.modal_ = modal;
@@ -122,12 +123,17 @@ void FormHost::AdvanceClock(int64_t ms) {
   RunHeldInput();
 }
 
-FormHost::WorkScope::WorkScope(FormHost& host, WorkKind kind) : host_(host), outer_(host.work_) {
-  // Nested scopes keep the stricter kind.
+FormHost::WorkScope::WorkScope(FormHost& host, WorkKind kind, Form* job)
+    : host_(host), outer_(host.work_), outer_job_(host.job_) {
+  // Nested scopes keep the stricter kind; the innermost job's window is the one in front.
   if (kind > host_.work_) host_.work_ = kind;
+  if (job) host_.job_ = job;
 }
 
-FormHost::WorkScope::~WorkScope() { host_.work_ = outer_; }
+FormHost::WorkScope::~WorkScope() {
+  host_.work_ = outer_;
+  host_.job_ = outer_job_;
+}
 
 bool FormHost::TakesInputNow(const InputSource& source) const {
   if (work_ == WorkKind::kNone) return true;
@@ -141,8 +147,14 @@ InputFate FormHost::RunInput(const InputSource& source, std::function<void()> ev
     return InputFate::kRan;
   }
   if (work_ == WorkKind::kBlocking) return InputFate::kRefused;
-  held_.push_back({source.form, std::move(event)});
+  held_.push_back({source.form, std::move(event), source.repeat});
   return InputFate::kHeld;
+}
+
+void FormHost::ModalBoxInWork() {
+  if (work_ == WorkKind::kNone) return;
+  if (observer_) observer_->OnModalBoxInWork();
+  std::erase_if(held_, [](const HeldInput& input) { return input.repeat; });
 }
 
 void FormHost::RunHeldInput() {

@@ -29,6 +29,9 @@ class FormObserver {
   virtual void OnRaise(Form& /*form*/) {}
   // The form whose window the operator works in now (nullptr: none of ours).
   virtual Form* ActiveForm() const { return nullptr; }
+  // A modal box is about to open inside work: whatever control is pressed is released, and the
+  // input already queued for the program's windows is taken in (run or held as the work allows).
+  virtual void OnModalBoxInWork() {}
 };
 
 // Work of the program that lets pending events run while it waits on the line. Work never nests:
@@ -45,6 +48,7 @@ struct InputSource {
   Form* form = nullptr;
   const Control* control = nullptr;
   bool close = false;
+  bool repeat = false;  // a step of a control held down (an arrow's auto-repeat)
 };
 
 enum class InputFate { kRan, kHeld, kRefused };
@@ -96,10 +100,11 @@ class FormHost {
   // runs the clock stands still: no timer starts inside work.
   void AdvanceClock(int64_t ms);
 
-  // Marks work as running until the returned scope ends.
+  // Marks work as running until the returned scope ends. `job` is the window of a job or a read
+  // (its bar and Cancel), kept in front of the program's other windows while the work runs.
   class WorkScope {
    public:
-    explicit WorkScope(FormHost& host, WorkKind kind);
+    WorkScope(FormHost& host, WorkKind kind, Form* job = nullptr);
     ~WorkScope();
     WorkScope(const WorkScope&) = delete;
     WorkScope& operator=(const WorkScope&) = delete;
@@ -107,8 +112,11 @@ class FormHost {
    private:
     FormHost& host_;
     WorkKind outer_;
+    Form* outer_job_;
   };
   WorkKind RunningWork() const { return work_; }
+  // The window of the running job or read (nullptr: none, or no window of its own).
+  Form* JobForm() const { return job_; }
   // Whether input from `source` is taken at once: always when no work runs, else only by the
   // controls and windows that stay live during work (a job's Cancel, the main screen's close).
   bool TakesInputNow(const InputSource& source) const;
@@ -117,6 +125,10 @@ class FormHost {
   InputFate RunInput(const InputSource& source, std::function<void()> event);
   // Runs the input held during a tick, oldest first; an event of a form unloaded since is dropped.
   void RunHeldInput();
+  // A modal box (a message box, or a form shown modal) opens: inside work, the renderer releases
+  // what is pressed and takes in the input queued before the box, and the held steps of a
+  // control held down are dropped, so that nothing the operator no longer does runs after it.
+  void ModalBoxInWork();
   // While it lives, what is shown belongs to `form` (scopes nest): RunInput opens one around each
   // operator event of the form; the start-up sequence around the dialogs it opens over its window.
   // A timer's handler opens over the form the operator works in, else over the timer's form.
@@ -155,11 +167,13 @@ class FormHost {
   std::vector<Opening> openers_;
   std::function<void(Form&)> modal_script_;
   WorkKind work_ = WorkKind::kNone;
+  Form* job_ = nullptr;
   // Runs an operator's event as a handler of `form`: what it opens belongs to that form.
   void RunAsHandlerOf(Form* form, const std::function<void()>& event);
   struct HeldInput {
     Form* form;
     std::function<void()> event;
+    bool repeat;
   };
   std::deque<HeldInput> held_;
 };

@@ -124,12 +124,19 @@ forms::WorkKind TickWork(const Program& p) {
   return job ? forms::WorkKind::kBlocking : forms::WorkKind::kTick;
 }
 
+// The window of the job a tick runs, kept in front while it runs (nullptr: no job).
+forms::Form* JobWindow(Program& p) {
+  if (TickWork(p) != forms::WorkKind::kBlocking) return nullptr;
+  if (p.SendReq == kReqCopy) return &p.Form<SubDisp_Copy>();
+  return &p.Form<SubDisp_TRS>();
+}
+
 }  // namespace
 
 void MainDisp::tmrComm_Timer() {
   LinkState& link = p_.Link();
   if (link.in_tick || p_.EndReq == -1) return;
-  forms::FormHost::WorkScope work(p_.Forms(), TickWork(p_));
+  forms::FormHost::WorkScope work(p_.Forms(), TickWork(p_), JobWindow(p_));
   link.in_tick = true;
   if (p_.CommState == kCommMonitoring) {
     // A job word left behind by a dialog that has closed is dropped.

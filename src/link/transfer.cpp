@@ -158,7 +158,8 @@ void SetAllRecv(Program& p, int16_t& dev) {
   if (static_cast<uint32_t>(p.SetLoadMask) & Bit(dev)) return;
   if (p.PortOpen == 0) return;
   // The read takes no input while it runs: no other controller is chosen and read inside it.
-  forms::FormHost::WorkScope work(p.Forms(), forms::WorkKind::kBlocking);
+  forms::FormHost::WorkScope work(p.Forms(), forms::WorkKind::kBlocking,
+                                  dev != 0 ? &p.Form<WaitDisp>() : nullptr);
   WaitDisp* wait = nullptr;
   LinkState& link = p.Link();
   // A job that let events run may be under way (the copy dialog is modeless): its progress and

@@ -35,6 +35,7 @@ forms::MsgResult Program::MsgBox(const std::string& text, forms::MsgButtons butt
   if (!services_.message_box) {
     return buttons == forms::MsgButtons::kYesNo ? forms::MsgResult::kNo : forms::MsgResult::kOk;
   }
+  Forms().ModalBoxInWork();
   return services_.message_box->Show(text, buttons, icon, title);
 }
 

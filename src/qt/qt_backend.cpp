@@ -1,9 +1,15 @@
 // The Qt backend's life cycle of windows, modal loops, event dispatch and the timers' clock.
 #include "qt/qt_backend.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <exception>
@@ -36,15 +42,18 @@ bool IsInputEvent(QEvent::Type type) {
   }
 }
 
+bool IsKeyEvent(QEvent::Type type) {
+  return type == QEvent::KeyPress || type == QEvent::KeyRelease;
+}
+
 // Shows every event of the application to a check first; true eats the event.
 class InputGate : public QObject {
  public:
-  explicit InputGate(std::function<bool(QObject*, const QEvent&)> refuses)
-      : refuses_(std::move(refuses)) {}
-  bool eventFilter(QObject* receiver, QEvent* event) override { return refuses_(receiver, *event); }
+  explicit InputGate(std::function<bool(QObject*, const QEvent&)> eats) : eats_(std::move(eats)) {}
+  bool eventFilter(QObject* receiver, QEvent* event) override { return eats_(receiver, *event); }
 
  private:
-  std::function<bool(QObject*, const QEvent&)> refuses_;
+  std::function<bool(QObject*, const QEvent&)> eats_;
 };
 
 }  // namespace
@@ -66,9 +75,13 @@ QtBackend::QtBackend(forms::FormHost& host) : host_(host) {
   QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
   timer_.start();
   input_gate_ = std::make_unique<InputGate>(
-      [this](QObject* receiver, const QEvent& event) { return RefusesInput(receiver, event); });
+      [this](QObject* receiver, const QEvent& event) { return FiltersInput(receiver, event); });
   if (QCoreApplication* app = QCoreApplication::instance())
     app->installEventFilter(input_gate_.get());
+  if (qGuiApp) {
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, input_gate_.get(),
+                     [this](QWindow* focus) { KeepJobInFront(focus); });
+  }
 }
 
 QtBackend::~QtBackend() {
@@ -129,11 +142,15 @@ void QtBackend::OnShow(forms::Form& form) {
   }
 }
 
-// A minimised form comes back to the state it had before; a shown one comes to the front.
+// A minimised form comes back to the state it had before; a shown one comes to the front, beside
+// the control it is asked to open near.
 void QtBackend::OnRaise(forms::Form& form) {
   FormView* view = FindView(form);
   if (!view) return;
   if (form.State == forms::WindowState::kMinimized) form.State = view->restore_state;
+  if (const forms::Control* anchor = std::exchange(form.OpenNear, nullptr)) {
+    PlaceNear(*view, *anchor);
+  }
   SyncWindow(*view);
   view->window->raise();
   view->window->activateWindow();
@@ -189,12 +206,12 @@ void QtBackend::RunModal(forms::Form& form) {
 }
 
 void QtBackend::Dispatch(int view_id, const forms::Control* control, std::function<void()> event,
-                         bool close) {
+                         bool close, bool repeat) {
   FormView* view = ViewById(view_id);
   if (syncing_ || !view) return;
   ++depth_;
   try {
-    host_.RunInput({view->form, control, close}, std::move(event));
+    host_.RunInput({view->form, control, close, repeat}, std::move(event));
   } catch (const std::exception& e) {
     qCritical("qd470: an event handler failed: %s", e.what());
   }
@@ -213,17 +230,119 @@ bool QtBackend::RefusesInput(QObject* receiver, const QEvent& event) const {
   }
   const auto* widget = qobject_cast<const QWidget*>(receiver);
   if (!widget) return false;  // the widget that gets it next is asked
-  for (const auto& [form, view] : views_) {
-    if (view->window != widget->window()) continue;
-    for (const QWidget* w = widget; w && w != view->window; w = w->parentWidget()) {
-      auto it = view->by_widget.find(w);
-      if (it != view->by_widget.end()) {
-        return !host_.TakesInputNow({view->form, view->controls[it->second].control});
-      }
+  const FormView* view = ViewOfWindow(widget->window());
+  // Not a form's window: a box the work itself shows, such as the exit question.
+  if (!view) return false;
+  for (const QWidget* w = widget; w && w != view->window; w = w->parentWidget()) {
+    auto it = view->by_widget.find(w);
+    if (it != view->by_widget.end()) {
+      return !host_.TakesInputNow({view->form, view->controls[it->second].control});
     }
-    return !host_.TakesInputNow({view->form, nullptr});
   }
-  return false;  // not a form's window: a box the work itself shows, such as the exit question
+  return !host_.TakesInputNow({view->form, nullptr});
+}
+
+FormView* QtBackend::ViewOfWindow(const QWidget* window) const {
+  for (const auto& [form, view] : views_) {
+    if (window && view->window == window) return view.get();
+  }
+  return nullptr;
+}
+
+bool QtBackend::FiltersInput(QObject* receiver, const QEvent& event) {
+  // Our own release reaches its widget alone, not the parents it would be passed on to.
+  if (releasing_ && IsInputEvent(event.type())) return receiver != releasing_;
+  if (EatsRepeatedKey(event)) return true;
+  if (taking_in_ && host_.RunningWork() == forms::WorkKind::kTick && HoldsKey(receiver, event)) {
+    return true;
+  }
+  return RefusesInput(receiver, event);
+}
+
+bool QtBackend::EatsRepeatedKey(const QEvent& event) {
+  if (!eat_repeated_keys_ || !IsKeyEvent(event.type())) return false;
+  if (static_cast<const QKeyEvent&>(event).isAutoRepeat()) return true;
+  // A key of ours, held from before the box and sent on after the work, is no new press.
+  if (event.type() == QEvent::KeyPress && event.spontaneous()) eat_repeated_keys_ = false;
+  return false;
+}
+
+bool QtBackend::HoldsKey(QObject* receiver, const QEvent& event) {
+  auto* widget = qobject_cast<QWidget*>(receiver);
+  const FormView* view =
+      widget && IsKeyEvent(event.type()) ? ViewOfWindow(widget->window()) : nullptr;
+  if (!view) return false;
+  const auto& key = static_cast<const QKeyEvent&>(event);
+  // The steps of a key held down are dropped, as those of an arrow held down.
+  if (key.isAutoRepeat()) return true;
+  std::shared_ptr<QKeyEvent> copy(key.clone());
+  host_.RunInput({view->form, nullptr}, [target = QPointer<QWidget>(widget), copy] {
+    if (target) QCoreApplication::sendEvent(target, copy.get());
+  });
+  return true;
+}
+
+// The box's modality would swallow the input queued before it (a double-click made just before)
+// and the release of a control held down, whose auto-repeat would then click on behind the box.
+// So that input is taken in first, through the gate: during a tick what it starts is held, in
+// order, for the tick's end; during a job or a read it is refused unless live. Then every control
+// still held down is let go, and a key held down acts on the box only once pressed anew.
+void QtBackend::OnModalBoxInWork() {
+  if (taking_in_) return;  // a box opened by input taken in here
+  taking_in_ = true;
+  SyncAll();
+  QCoreApplication::processEvents();
+  taking_in_ = false;
+  ReleasePressed();
+  eat_repeated_keys_ = true;
+}
+
+void QtBackend::ReleasePressed() {
+  std::vector<QPointer<QWidget>> dragged;
+  for (const auto& [form, view] : views_) {
+    if (!view->window) continue;
+    // Let go without a click: the button stops repeating and ignores the release to come.
+    for (QAbstractButton* button : view->window->findChildren<QAbstractButton*>()) {
+      button->setDown(false);
+    }
+    for (QAbstractSlider* slider : view->window->findChildren<QAbstractSlider*>()) {
+      slider->setSliderDown(false);
+      dragged.emplace_back(slider);
+    }
+    for (QAbstractSpinBox* spin : view->window->findChildren<QAbstractSpinBox*>()) {
+      dragged.emplace_back(spin);
+    }
+  }
+  // A scroll bar or spin box stops its repeat only on a release.
+  for (const QPointer<QWidget>& widget : dragged) {
+    if (!widget) continue;
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    releasing_ = widget;
+    QCoreApplication::sendEvent(widget, &release);
+    releasing_ = nullptr;
+  }
+}
+
+QWidget* QtBackend::JobWindow() const {
+  const forms::Form* job =
+      host_.RunningWork() == forms::WorkKind::kBlocking ? host_.JobForm() : nullptr;
+  const FormView* view = job ? FindView(*job) : nullptr;
+  return view && view->window && view->window->isVisible() ? view->window.data() : nullptr;
+}
+
+// While a job or a read runs only its window takes input: when another window of the program
+// becomes active (a click on it, or a box it owns closing), the job's window comes back over it,
+// so that its bar and Cancel stay in sight. Boxes shown meanwhile belong to the job's window.
+void QtBackend::KeepJobInFront(QWindow* focus) {
+  QWidget* job = JobWindow();
+  if (!job || !focus || focus == job->windowHandle()) return;
+  const bool ours = std::any_of(views_.begin(), views_.end(), [focus](const auto& entry) {
+    return entry.second->window && entry.second->window->windowHandle() == focus;
+  });
+  if (!ours) return;
+  job->raise();
+  job->activateWindow();
 }
 
 void QtBackend::DoEvents() {

@@ -13,6 +13,7 @@
 #include "forms/form_host.h"
 
 class QMenu;
+class QWindow;
 
 namespace qd470::qt {
 
@@ -35,6 +36,7 @@ class QtBackend : public forms::FormObserver {
   void EndModal(forms::Form& form) override;
   void OnRaise(forms::Form& form) override;
   forms::Form* ActiveForm() const override;
+  void OnModalBoxInWork() override;
 
   // Brings the widgets of every shown form (or of one form with a window) in step with the model.
   void SyncAll();
@@ -60,8 +62,9 @@ class QtBackend : public forms::FormObserver {
   // Twips to pixels at the screen's logical resolution.
   int Px(int twips) const;
 
-  // The window that a dialog or message box opened now belongs to: that of the form whose
-  // handler runs (FormHost::Opener); nullptr when there is none on the screen.
+  // The window that a dialog or message box opened now belongs to: during a job or a read the
+  // job's window, else that of the form whose handler runs (FormHost::Opener); nullptr when there
+  // is none on the screen.
   QWidget* OwnerWindow() const;
   // Makes `dialog`, a window about to appear, belong to OwnerWindow() for the window manager
   // alone: it stays over its owner and opens over it, and neither closes with the other.
@@ -86,13 +89,29 @@ class QtBackend : public forms::FormObserver {
   // box) of the form with view `view_id` as the window layer decides while work runs (ignored
   // while syncing or when the form's window is gone), then releases unloaded forms at the
   // outermost level and syncs. The event owns what it needs: it may run later.
+  // `repeat` marks a step of a control held down.
   void Dispatch(int view_id, const forms::Control* control, std::function<void()> event,
-                bool close = false);
+                bool close = false, bool repeat = false);
   // Whether the operator's input to `control` of the form with view `view_id` is taken now.
   bool TakesInputNow(int view_id, const forms::Control* control) const;
   // True for an input event that goes to a window of a form whose control takes no input
   // while work runs.
   bool RefusesInput(QObject* receiver, const QEvent& event) const;
+  // The application's input gate: true eats the event.
+  bool FiltersInput(QObject* receiver, const QEvent& event);
+  // After a box opened inside work, a key still held from before acts only once pressed anew.
+  bool EatsRepeatedKey(const QEvent& event);
+  // While the input queued before a box is taken in during a tick, a key for a form's window is
+  // held as it is, to reach its widget after the tick.
+  bool HoldsKey(QObject* receiver, const QEvent& event);
+  // Lets go of every control held down in the program's windows.
+  void ReleasePressed();
+  // The view whose window is `window` (nullptr: not a form's window).
+  FormView* ViewOfWindow(const QWidget* window) const;
+  // The window of the running job or read while it is on the screen (nullptr: none).
+  QWidget* JobWindow() const;
+  // Brings the job's window back over another window of the program that became active.
+  void KeepJobInFront(QWindow* focus);
   void AfterEvent();
   void Tick();
 
@@ -129,7 +148,10 @@ class QtBackend : public forms::FormObserver {
   uint64_t visited_controls_ = 0;
   double dpi_ = 96;
   QTimer timer_;
-  std::unique_ptr<QObject> input_gate_;  // filters the application's input through RefusesInput
+  std::unique_ptr<QObject> input_gate_;  // filters the application's input through FiltersInput
+  bool taking_in_ = false;               // the input queued before a box is being taken in
+  bool eat_repeated_keys_ = false;       // until the next fresh key press
+  QWidget* releasing_ = nullptr;         // the widget a release of ours is sent to
   QElapsedTimer clock_;
   qint64 clock_ms_ = 0;  // milliseconds of the clock already handed to the host
   std::function<void()> after_event_;

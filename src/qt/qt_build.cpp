@@ -236,11 +236,14 @@ QWidget* QtBackend::CreateInputWidget(FormView& view, forms::Control& control, Q
     case ControlKind::kUpDown: {
       auto& updown = static_cast<forms::UpDown&>(control);
       auto* w = new UpDownWidget;
-      QObject::connect(w->up, &QToolButton::clicked,
-                       [this, id, &updown] { Dispatch(id, &updown, [&updown] { updown.Up(); }); });
-      QObject::connect(w->down, &QToolButton::clicked, [this, id, &updown] {
-        Dispatch(id, &updown, [&updown] { updown.Down(); });
-      });
+      for (RepeatButton* arrow : {w->up, w->down}) {
+        const bool up = arrow == w->up;
+        QObject::connect(arrow, &QToolButton::clicked, [this, id, &updown, arrow, up] {
+          Dispatch(
+              id, &updown, [&updown, up] { up ? updown.Up() : updown.Down(); }, false,
+              arrow->Repeating());
+        });
+      }
       w->setParent(container);
       return w;
     }

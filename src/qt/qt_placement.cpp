@@ -95,6 +95,8 @@ forms::Form* QtBackend::ActiveForm() const {
 }
 
 QWidget* QtBackend::OwnerWindow() const {
+  // Whatever opens during a job or a read stays over the job's window, which stays in front.
+  if (QWidget* job = JobWindow()) return job;
   const forms::Form* opener = host_.Opener();
   const FormView* view = opener ? FindView(*opener) : nullptr;
   return view && view->window && view->window->isVisible() ? view->window.data() : nullptr;

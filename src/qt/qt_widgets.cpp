@@ -122,12 +122,18 @@ void LineWidget::paintEvent(QPaintEvent*) {
   painter.drawLine(from, to);
 }
 
-UpDownWidget::UpDownWidget() : up(new QToolButton(this)), down(new QToolButton(this)) {
+RepeatButton::RepeatButton(QWidget* parent) : QToolButton(parent) {
+  setAutoRepeat(true);
+  connect(this, &QAbstractButton::pressed, [this] { repeated_ = false; });
+  // Connected first: runs before any click handler asks.
+  connect(this, &QAbstractButton::clicked, [this] { repeated_ = repeated_ || isDown(); });
+}
+
+UpDownWidget::UpDownWidget() : up(new RepeatButton(this)), down(new RepeatButton(this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   for (QToolButton* b : {up, down}) {
-    b->setAutoRepeat(true);
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     layout->addWidget(b);
   }

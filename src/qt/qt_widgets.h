@@ -115,12 +115,24 @@ class LineWidget : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 };
 
+// An arrow that steps on while held down. Tells the steps of a press held down (its auto-repeat,
+// and the click of the release that ends it) from a single click.
+class RepeatButton : public QToolButton {
+ public:
+  explicit RepeatButton(QWidget* parent);
+  // Whether the click being emitted belongs to a press that has repeated.
+  bool Repeating() const { return isDown() || repeated_; }
+
+ private:
+  bool repeated_ = false;
+};
+
 // Two arrow buttons stacked, as the classic up-down control.
 class UpDownWidget : public QWidget {
  public:
   UpDownWidget();
-  QToolButton* up;
-  QToolButton* down;
+  RepeatButton* up;
+  RepeatButton* down;
 };
 
 }  // namespace qd470::qt

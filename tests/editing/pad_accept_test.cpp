@@ -243,6 +243,7 @@ TEST_F(PadAcceptTest, ASecondDoubleClickRetargetsAndKeepsTheEntry) {
   EXPECT_EQ(Box(), "12.3");
   DblClick("lblRep");
   EXPECT_EQ(Box(), "123");  // shown at once with the new item's decimals
+  EXPECT_EQ(pad().OpenNear, p().Form<SubDisp_Set>().Find("lblRep"));  // moved there, in front
   EXPECT_EQ(pad().lblLimit.Caption, " 0 to 9999 ");
   Type("\r");
   EXPECT_EQ(p().PtnCom[0][kCh][kPtn], 123);

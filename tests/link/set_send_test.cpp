@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/request_slot.h"
+#include "monitor/main_disp.h"
 #include "settings/subdisp_set.h"
 #include "support/link_test.h"
 
@@ -97,6 +98,27 @@ TEST_F(SetSendTest, ARefusalIsShownOnceAndDropped) {
   EXPECT_EQ(msg().Texts(),
             std::vector<std::string>{p().LoadResString(468) + "\n" + p().LoadResString(469)});
   EXPECT_EQ(Writes().size(), 1u);
+}
+
+// The operator holds the manual MV's up arrow: the first step is written and refused, and the
+// steps its auto-repeat made meanwhile are dropped when the box opens: nothing follows OK.
+TEST_F(SetSendTest, AnArrowHeldThroughARefusalWritesNothingAfterTheBox) {
+  MainDisp& main = p().Form<MainDisp>();
+  p().DevStatus[0] = kStatManual;
+  p().PrmData[0x1C][0] = 1000;  // output high limit
+  p().ManMvTbl()[0] = 30;
+  main.PtnManDisp();
+  sim().SetRange(0x000C, 0, 30);
+  forms::UpDown& arrow = main.updAMman(0);
+  Operate(main, &arrow, [&] { arrow.Up(); });
+  pump().on_events = [&] {
+    if (!msg().shown.empty()) return;
+    p().Forms().RunInput({&main, &arrow, false, true}, [&] { arrow.Up(); });
+  };
+  Tick();
+  Tick();
+  EXPECT_EQ(msg().shown.size(), 1u);
+  EXPECT_EQ(Writes(), (std::vector<Request>{{0, 'P', 0x000C, 31}}));
 }
 
 TEST_F(SetSendTest, OutputLimitsArePrecededByTheSettingModeAccessEveryTime) {

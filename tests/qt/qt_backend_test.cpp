@@ -1,8 +1,11 @@
 // The Qt backend renders forms as widgets, keeps them in step and forwards the operator's input.
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "qt/qt_services.h"
 #include "qt/qt_test_forms.h"
 
 namespace qd470::qt::testing {
@@ -146,6 +150,78 @@ TEST_F(QtBackendTest, InputInsideWorkIsRefusedOrHeldUnlessLive) {
   EXPECT_TRUE(queued_ran);
   host_.AdvanceClock(0);
   EXPECT_EQ(form.clicks, std::vector<int>{1});
+}
+
+// A box opening inside a tick lets go of an arrow held down, so that it steps no more, and takes
+// in the input queued before it, which its modality would swallow: that runs after the tick, in
+// order.
+TEST_F(QtBackendTest, BoxInsideATickReleasesAHeldArrowAndKeepsTheInputQueuedBeforeIt) {
+  PanelForm& form = ShowPanel();
+  QWidget* window = backend_->Window(form);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  auto* up = Find<QWidget>(form, "updStep")->findChild<QAbstractButton*>("up");
+  QTest::mousePress(up, Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form.steps > 0; }));  // held: it repeats
+  auto* label = Find<QLabel>(form, "lblSV(2)");
+  const QPointF at = label->mapTo(window, label->rect().center());
+  auto* edit = Find<QLineEdit>(form, "txtIn");
+  edit->setFocus();
+  QtMessageBox boxes("Program");
+  boxes.SetBackend(backend_.get());
+  int steps = 0;
+  {
+    forms::FormHost::WorkScope tick(host_, forms::WorkKind::kTick);
+    steps = form.steps;
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+      const bool down = type != QEvent::MouseButtonRelease;
+      QCoreApplication::postEvent(
+          window->windowHandle(),
+          new QMouseEvent(type, at, window->mapToGlobal(at), Qt::LeftButton,
+                          down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier));
+    }
+    QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_5, {}, "5"));
+    QTimer closer;  // the box stays up a while
+    QObject::connect(&closer, &QTimer::timeout, [] {
+      if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    closer.start(3 * up->autoRepeatInterval());
+    host_.ModalBoxInWork();
+    boxes.Show("refused", forms::MsgButtons::kOk, forms::MsgIcon::kExclamation, "");
+  }
+  EXPECT_FALSE(up->isDown());
+  host_.AdvanceClock(0);
+  EXPECT_EQ(form.steps, steps);
+  EXPECT_EQ(form.clicks, std::vector<int>{2});
+  EXPECT_EQ(form.double_clicks, std::vector<int>{2});
+  EXPECT_EQ(form.txtIn.Text(), "5");
+  // A key held down from before the box acts again only once pressed anew.
+  QTest::simulateEvent(edit, true, Qt::Key_6, {}, "6", true);
+  QTest::keyClick(edit, Qt::Key_7);
+  EXPECT_EQ(form.txtIn.Text(), "57");
+  QTest::mouseRelease(up, Qt::LeftButton);
+  EXPECT_EQ(form.steps, steps);
+}
+
+// While a job runs, its window comes back to the front, active, when another window of the
+// program becomes active; a box opened meanwhile belongs to the job's window.
+TEST_F(QtBackendTest, JobWindowComesBackWhenAnotherWindowOfTheProgramIsActivated) {
+  PanelForm& panel = ShowPanel();
+  DialogForm& job = host_.Get<DialogForm>();
+  host_.Show(job);
+  QWidget* job_window = backend_->Window(job);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(job_window));
+  QWidget* panel_window = backend_->Window(panel);
+  bool panel_was_active = false;
+  QObject context;
+  QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, &context, [&](QWindow* focus) {
+    panel_was_active = panel_was_active || focus == panel_window->windowHandle();
+  });
+  forms::FormHost::WorkScope work(host_, forms::WorkKind::kBlocking, &job);
+  EXPECT_EQ(backend_->OwnerWindow(), job_window);
+  panel_window->activateWindow();
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return panel_was_active && QApplication::activeWindow() == job_window; }));
 }
 
 TEST_F(QtBackendTest, LabelClickAndDoubleClickReachTheirHandlers) {

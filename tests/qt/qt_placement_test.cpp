@@ -62,6 +62,27 @@ TEST_F(QtBackendTest, WindowOpensBesideTheControlWithTheFocusAsked) {
   EXPECT_EQ(window->focusWidget(), Find<QPushButton>(dialog, "cmdClose"));
 }
 
+// A window shown again while it is open (the pad at a second opener) comes to the front, active,
+// beside the control it is now asked to open near, even from behind another window.
+TEST_F(QtBackendTest, ShownWindowAskedAgainComesToTheFrontBesideTheNewControl) {
+  PanelForm& panel = ShowPanel();
+  DialogForm& pad = host_.Get<DialogForm>();
+  pad.OpenNear = &panel.lblValue;
+  host_.Show(pad);
+  QWidget* window = backend_->Window(pad);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  backend_->Window(panel)->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(backend_->Window(panel)));
+
+  pad.OpenNear = &panel.lblSV(2);
+  host_.Show(pad);
+  auto* label = Find<QLabel>(panel, "lblSV(2)");
+  const QPoint below = label->mapToGlobal(QPoint(0, label->height()));
+  EXPECT_NEAR(window->frameGeometry().top(), below.y(), 40);
+  EXPECT_NEAR(window->frameGeometry().left(), below.x(), 40);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
 TEST_F(QtBackendTest, ButtonWithKeyPressHandlerTakesCharacterKeys) {
   PanelForm& form = ShowPanel();
   std::vector<int> keys;

@@ -52,6 +52,9 @@ class PanelForm : public forms::Form {
     optA.Move(4200, 2100, 1200, 300);
     optA.Caption = "A";
     optA.SetValue(true);
+    updStep.Move(4500, 300, 300, 450);
+    updStep.Max = 100;
+    updStep.Change = [this] { ++steps; };
   }
 
   forms::Label& lblValue = Add<forms::Label>("lblValue");
@@ -62,8 +65,10 @@ class PanelForm : public forms::Form {
   forms::TabControl& Wbk = Add<forms::TabControl>("Wbk");
   forms::Label& lblOnPage1 = Add<forms::Label>("lblOnPage1", -1, &Wbk, 1);
   forms::OptionButton& optA = Add<forms::OptionButton>("optA");
+  forms::UpDown& updStep = Add<forms::UpDown>("updStep");
 
   std::vector<int> clicks, double_clicks, combo_clicks, tab_clicks;
+  int steps = 0;
 };
 
 // A dialog whose button hides or unloads it; counts its destructions.
