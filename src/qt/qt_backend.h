@@ -129,6 +129,8 @@ class QtBackend : public forms::FormObserver {
   uint64_t visited_controls_ = 0;
   double dpi_ = 96;
   QTimer timer_;
+  // The timer has posted a tick that has not run yet.
+  bool tick_posted_ = false;
   std::unique_ptr<QObject> input_gate_;  // filters the application's input through RefusesInput
   QElapsedTimer clock_;
   qint64 clock_ms_ = 0;  // milliseconds of the clock already handed to the host

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -59,6 +60,11 @@ class SimLine {
   // The adapter is pulled: the far end of the line closes.
   void Vanish();
 
+  // Called on the line's thread for each request to a present controller, with the time
+  // (CLOCK_MONOTONIC, ns) its first character arrived; it must not call the line back.
+  using RequestHook = std::function<void(const Request&, int64_t first_ns)>;
+  void SetRequestHook(RequestHook hook);
+
   std::vector<Request> Log() const;
   void ClearLog();
   // The log so far, which starts anew.
@@ -77,7 +83,7 @@ class SimLine {
 
   void Run();
   void Consume(std::string& buffer, int64_t first_ns);
-  std::string Answer(const std::string& frame);
+  std::string Answer(const std::string& frame, int64_t first_ns);
   std::string AnswerTo(const Request& request, const std::string& head);
   void Send(const std::string& reply, int64_t request_end_ns);
 
@@ -101,6 +107,7 @@ class SimLine {
       std::vector<std::pair<int16_t, int16_t>>(0x10000, {INT16_MIN, INT16_MAX});
   std::vector<Fault> faults_;
   std::vector<Request> log_;
+  RequestHook hook_;
 };
 
 }  // namespace qd470::testing
