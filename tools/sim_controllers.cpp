@@ -83,7 +83,7 @@ bool RunCommand(qd470::testing::SimLine& line, const std::string& text) {
   if (word == "refuse" && ReadItem(in, &item) && ReadValue(in, &lo) && ReadValue(in, &hi)) {
     line.SetRange(item, lo, hi);
   } else if (word == "busy" && ReadDevice(in, &dev) && ReadOnOff(in, &on)) {
-    line.SetBusy(dev, on);
+    line.SetFault(dev, on ? std::optional{qd470::testing::SimLine::Fault::kEsc} : std::nullopt);
   } else if (word == "silent" && ReadDevice(in, &dev) && ReadOnOff(in, &on)) {
     line.SetPresent(dev, !on);
   } else if (word == "set" && ReadDevice(in, &dev) && ReadItem(in, &item) && ReadValue(in, &lo)) {

@@ -72,7 +72,19 @@ QtBackend::QtBackend(forms::FormHost& host) : host_(host) {
   host_.SetObserver(this);
   clock_.start();
   timer_.setInterval(kClockPeriodMs);
-  QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
+  // The timer posts the tick instead of running it: the event loop serves the window system's
+  // input after its timers, so input that arrived during the last tick runs before the next one
+  // (a write it queues goes out at that very tick) instead of after it.
+  QObject::connect(&timer_, &QTimer::timeout, [this] {
+    if (std::exchange(tick_posted_, true)) return;
+    QMetaObject::invokeMethod(
+        &timer_,
+        [this] {
+          tick_posted_ = false;
+          Tick();
+        },
+        Qt::QueuedConnection);
+  });
   timer_.start();
   input_gate_ = std::make_unique<InputGate>(
       [this](QObject* receiver, const QEvent& event) { return FiltersInput(receiver, event); });

@@ -148,6 +148,8 @@ class QtBackend : public forms::FormObserver {
   uint64_t visited_controls_ = 0;
   double dpi_ = 96;
   QTimer timer_;
+  // The timer has posted a tick that has not run yet.
+  bool tick_posted_ = false;
   std::unique_ptr<QObject> input_gate_;  // filters the application's input through FiltersInput
   bool taking_in_ = false;               // the input queued before a box is being taken in
   bool eat_repeated_keys_ = false;       // until the next fresh key press

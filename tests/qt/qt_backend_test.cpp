@@ -1,6 +1,7 @@
 // The Qt backend renders forms as widgets, keeps them in step and forwards the operator's input.
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,6 +14,9 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
+#include <string>
+#include <thread>
 
 #include "qt/qt_services.h"
 #include "qt/qt_test_forms.h"
@@ -433,6 +437,39 @@ TEST_F(QtBackendTest, TimersTickOnTheEventLoopWhileEnabled) {
   const int stopped = form.ticks;
   QTest::qWait(50);
   EXPECT_EQ(form.ticks, stopped);
+}
+
+// A key that reaches the window system's queue during a tick runs before the next tick, even
+// when that tick is already due as the first one ends (a write it queues goes out at once).
+TEST_F(QtBackendTest, InputQueuedDuringATickRunsBeforeTheNextTick) {
+  host_.Register<TimerForm>([] { return std::make_unique<TimerForm>(); });
+  TimerForm& clock = host_.Get<TimerForm>();
+  PanelForm& form = ShowPanel();
+  Find<QLineEdit>(form, "txtIn")->setFocus();
+  std::vector<std::string> order;
+  QEventLoop loop;  // as the program runs: QTest's waits serve the queues in another order
+  QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+  auto happened = [&](const char* what) {
+    order.push_back(what);
+    if (order.size() == 3) loop.quit();
+  };
+  form.txtIn.KeyPress = [&](int&) { happened("key"); };
+  std::thread typist;
+  clock.tmrTick.OnTimer = [&] {
+    happened("tick");
+    form.lblValue.Caption = std::to_string(order.size());  // a tick shows what it read
+    if (order.size() > 1) return;
+    // The typist waits until the key has been taken in, so it is joined only after that.
+    typist = std::thread([window = backend_->Window(form)->windowHandle()] {
+      qt_handleKeyEvent(window, QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, "1");
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));  // a transaction on the line
+  };
+  clock.tmrTick.Enabled = true;
+  loop.exec();
+  clock.tmrTick.Enabled = false;
+  typist.join();
+  EXPECT_EQ(order, (std::vector<std::string>{"tick", "key", "tick"}));
 }
 
 }  // namespace

@@ -92,11 +92,6 @@ void SimLine::SetPresent(int dev, bool present) {
   devices_[dev].present = present;
 }
 
-void SimLine::SetBusy(int dev, bool busy) {
-  std::lock_guard lock(mutex_);
-  devices_[dev].busy = busy;
-}
-
 int16_t SimLine::Value(int dev, uint16_t item) const {
   std::lock_guard lock(mutex_);
   return devices_[dev].values[item];
@@ -159,6 +154,11 @@ void SimLine::Vanish() {
   while (!vanished_) std::this_thread::yield();
 }
 
+void SimLine::SetRequestHook(RequestHook hook) {
+  std::lock_guard lock(mutex_);
+  hook_ = std::move(hook);
+}
+
 std::vector<SimLine::Request> SimLine::Log() const {
   std::lock_guard lock(mutex_);
   return log_;
@@ -214,13 +214,13 @@ void SimLine::Consume(std::string& buffer, int64_t first_ns) {
     buffer.erase(0, etx + 3);
     const int baud = baud_;
     const int64_t char_ns = baud > 0 ? 10'000'000'000LL / baud : 0;
-    const std::string reply = Answer(frame);
+    const std::string reply = Answer(frame, first_ns);
     Send(reply, first_ns + static_cast<int64_t>(frame.size()) * char_ns + reply_delay_ns_);
   }
 }
 
 // The reply to one frame, empty for silence.
-std::string SimLine::Answer(const std::string& frame) {
+std::string SimLine::Answer(const std::string& frame, int64_t first_ns) {
   const std::string body = frame.substr(1, frame.size() - 3);
   if (frame.substr(frame.size() - 2) != Checksum(body) || body.size() < 8) return "";
   const int dev = static_cast<unsigned char>(body[0]) - 0x20;
@@ -235,6 +235,7 @@ std::string SimLine::Answer(const std::string& frame) {
   std::lock_guard lock(mutex_);
   if (dev < 0 || dev >= 32 || !devices_[dev].present) return "";
   log_.push_back(request);
+  if (hook_) hook_(request, first_ns);
   std::optional<Fault> fault = devices_[dev].fault;
   if (!faults_.empty()) {
     fault = faults_.front();
@@ -257,7 +258,6 @@ std::string SimLine::Answer(const std::string& frame) {
         return (kAck + ok_body).substr(0, 6);
     }
   }
-  if (devices_[dev].busy) return kEsc + head + kEtx + Checksum(head + kEtx);
   if (!well_formed) return kNak + head + kEtx + Checksum(head + kEtx);
   return AnswerTo(request, head);
 }

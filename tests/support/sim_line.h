@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -38,8 +39,6 @@ class SimLine {
   const std::string& SlavePath() const { return slave_path_; }
 
   void SetPresent(int dev, bool present);
-  // A busy controller answers ESC to every request.
-  void SetBusy(int dev, bool busy);
   int16_t Value(int dev, uint16_t item) const;
   void SetValue(int dev, uint16_t item, int16_t value);
   // Writes outside lo..hi of this item are refused by every controller.
@@ -61,6 +60,11 @@ class SimLine {
   // The adapter is pulled: the far end of the line closes.
   void Vanish();
 
+  // Called on the line's thread for each request to a present controller, with the time
+  // (CLOCK_MONOTONIC, ns) its first character arrived; it must not call the line back.
+  using RequestHook = std::function<void(const Request&, int64_t first_ns)>;
+  void SetRequestHook(RequestHook hook);
+
   std::vector<Request> Log() const;
   void ClearLog();
   // The log so far, which starts anew.
@@ -72,7 +76,6 @@ class SimLine {
  private:
   struct Device {
     bool present = false;
-    bool busy = false;
     std::vector<int16_t> values = std::vector<int16_t>(0x10000, 0);
     int64_t mode_until = -1;  // setting mode while the clock is before this
     std::optional<Fault> fault;
@@ -80,7 +83,7 @@ class SimLine {
 
   void Run();
   void Consume(std::string& buffer, int64_t first_ns);
-  std::string Answer(const std::string& frame);
+  std::string Answer(const std::string& frame, int64_t first_ns);
   std::string AnswerTo(const Request& request, const std::string& head);
   void Send(const std::string& reply, int64_t request_end_ns);
 
@@ -104,6 +107,7 @@ class SimLine {
       std::vector<std::pair<int16_t, int16_t>>(0x10000, {INT16_MIN, INT16_MAX});
   std::vector<Fault> faults_;
   std::vector<Request> log_;
+  RequestHook hook_;
 };
 
 }  // namespace qd470::testing
