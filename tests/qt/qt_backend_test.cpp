@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QGroupBox>
+#include <QInputDevice>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -454,6 +455,8 @@ TEST_F(QtBackendTest, InputQueuedDuringATickRunsBeforeTheNextTick) {
     if (order.size() == 3) loop.quit();
   };
   form.txtIn.KeyPress = [&](int&) { happened("key"); };
+  // The keyboard the typist's key comes from belongs to this thread, not to the typist's.
+  QInputDevice::primaryKeyboard();
   std::thread typist;
   clock.tmrTick.OnTimer = [&] {
     happened("tick");
