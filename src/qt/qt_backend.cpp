@@ -144,9 +144,10 @@ void QtBackend::OnShow(forms::Form& form) {
   if (const forms::Control* anchor = std::exchange(form.OpenNear, nullptr)) {
     PlaceNear(view, *anchor);
   }
-  SyncView(view);
+  // Modality set on a window already on the screen blocks nothing: it goes before the sync that
+  // shows the window.
   if (form.Modal()) view.window->setWindowModality(Qt::ApplicationModal);
-  SyncWindow(view);
+  SyncView(view);
   if (form.StartFocus) {
     if (auto it = view.index.find(form.StartFocus); it != view.index.end()) {
       if (QWidget* w = view.controls[it->second].widget) w->setFocus();

@@ -531,3 +531,25 @@ TEST_F(QtBackendTest, ShowingAMinimisedFormRestoresItsEarlierState) {
 
 }  // namespace
 }  // namespace qd470::qt::testing
+namespace qd470::qt::testing {
+namespace {
+
+// A form shown modal from a handler blocks the program's other windows while it is up.
+TEST_F(QtBackendTest, ModalFormShownFromAHandlerBlocksTheOtherWindows) {
+  PanelForm& form = ShowPanel();
+  DialogForm& dialog = host_.Get<DialogForm>();
+  dialog.Dialog = true;
+  QWindow* blocking = nullptr;
+  form.cmdOK.Click = [&] {
+    QTimer::singleShot(0, [&] {
+      blocking = QGuiApplication::modalWindow();
+      host_.Hide(dialog);
+    });
+    host_.Show(dialog, true);
+  };
+  QTest::mouseClick(Find<QPushButton>(form, "cmdOK"), Qt::LeftButton);
+  EXPECT_EQ(blocking, backend_->Window(dialog)->windowHandle());
+}
+
+}  // namespace
+}  // namespace qd470::qt::testing
