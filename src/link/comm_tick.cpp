@@ -1,6 +1,7 @@
 // The communication tick: one read after auto-tuning, one poll step, the pending one-item write,
 // or a whole transfer job.
 #include "link/qd470_link.h"
+#include "model/setting_catalogue.h"
 #include "link/subdisp_copy.h"
 #include "link/subdisp_trs.h"
 #include "monitor/main_disp.h"
@@ -13,14 +14,15 @@ namespace qd470 {
 namespace {
 
 constexpr int kSourceUnread = 454;  // "... could not be read. Nothing was sent ..."
-constexpr int kLastStoredSetting = 93;  // the numbers above are operator commands
 
 // Whether the pending one-item write, queued before the job, sets a value that the job moved.
 bool JobMovedPendingWrite(Program& p) {
   const PendingWrite& write = p.Pending;
   const JobRecord& job = p.Link().job;
   if (job.write_before != write) return false;
-  if (write.EditItem < 0 || write.EditItem > kLastStoredSetting) return false;
+  // An operator command is no stored setting: it goes out after the job whatever the job moved.
+  const SettingDef* def = FindSetting(write.EditItem);
+  if (!def || def->kind == SettingKind::kCommand) return false;
   const auto item = WireItemMap(write.EditItem, write.SetPtn, write.EditIdx);
   return item && job.Moved(write.SetCh, *item);
 }
