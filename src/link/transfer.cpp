@@ -158,17 +158,16 @@ void SetAllRecv(Program& p, int16_t& dev) {
   if (static_cast<uint32_t>(p.SetLoadMask) & Bit(dev)) return;
   if (p.PortOpen == 0) return;
   // The read takes no input while it runs: no other controller is chosen and read inside it.
-  forms::FormHost::WorkScope work(p.Forms(), forms::WorkKind::kBlocking,
-                                  dev != 0 ? &p.Form<WaitDisp>() : nullptr);
-  WaitDisp* wait = nullptr;
+  // A controller other than 0 is read behind the wait form, which stays in front meanwhile.
+  WaitDisp* wait = dev != 0 ? &p.Form<WaitDisp>() : nullptr;
+  forms::FormHost::WorkScope work(p.Forms(), forms::WorkKind::kBlocking, wait);
   LinkState& link = p.Link();
   // A job that let events run may be under way (the copy dialog is modeless): its progress and
   // record go on after this read.
   forms::ProgressBar* const progress = std::exchange(link.progress, nullptr);
   const int progress_base = std::exchange(link.progress_base, 0);
   JobRecord job = std::exchange(link.job, JobRecord{});
-  if (dev != 0) {
-    wait = &p.Form<WaitDisp>();
+  if (wait) {
     wait->ProgressBar1.Value = 0;
     link.progress = &wait->ProgressBar1;
     p.Forms().Show(*wait);
