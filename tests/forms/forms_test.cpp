@@ -341,26 +341,6 @@ TEST_F(HostTest, InputDuringWorkWaitsIsRefusedOrRunsAsTheWorkAllows) {
   EXPECT_TRUE(ran.empty());
 }
 
-// A form shown modal inside work drops the held steps of a control held down; the rest of the
-// held input runs after the work, in order.
-TEST_F(HostTest, ModalShowInsideWorkDropsTheHeldStepsOfAControlHeldDown) {
-  ListsForm& f = host.Get<ListsForm>();
-  Form box("Box");
-  std::vector<std::string> ran;
-  auto input = [&](bool repeat, const char* what) {
-    host.RunInput({&f, &f.cmb, false, repeat}, [&ran, what] { ran.push_back(what); });
-  };
-  {
-    FormHost::WorkScope work(host, WorkKind::kTick);
-    input(false, "click");
-    input(true, "step");
-    input(false, "double-click");
-    host.Show(box, true);
-  }
-  host.RunHeldInput();
-  EXPECT_EQ(ran, (std::vector<std::string>{"click", "double-click"}));
-}
-
 // What a timer's handler opens goes over the form the operator works in, else over the timer's
 // form; what a handler running inside it opens goes over that handler's form.
 TEST_F(HostTest, TimerHandlerOpensOverTheActiveFormElseItsOwn) {

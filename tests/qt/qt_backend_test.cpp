@@ -529,11 +529,6 @@ TEST_F(QtBackendTest, ShowingAMinimisedFormRestoresItsEarlierState) {
   }
 }
 
-}  // namespace
-}  // namespace qd470::qt::testing
-namespace qd470::qt::testing {
-namespace {
-
 // A form shown modal from a handler blocks the program's other windows while it is up.
 TEST_F(QtBackendTest, ModalFormShownFromAHandlerBlocksTheOtherWindows) {
   PanelForm& form = ShowPanel();
