@@ -1,9 +1,9 @@
 // The communication tick: one read after auto-tuning, one poll step, the pending one-item write,
 // or a whole transfer job.
 #include "link/qd470_link.h"
-#include "model/setting_catalogue.h"
 #include "link/subdisp_copy.h"
 #include "link/subdisp_trs.h"
+#include "model/setting_catalogue.h"
 #include "monitor/main_disp.h"
 #include "program/program.h"
 #include "program/zero_clip.h"
