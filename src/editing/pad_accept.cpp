@@ -106,6 +106,7 @@ void AfterChange(Program& p, const PadTarget& t) {
     const int16_t scaling = p.PrmData[rule.scaling_code][t.SetCh];
     int16_t& sv = p.PrmData[rule.sv_code][t.SetCh];
     if (rule.high ? scaling < sv : scaling > sv) {
+      NotePulled(p, rule.sv_code, sv);
       sv = scaling;
       p.SendReq2 = 1;
     }
@@ -144,10 +145,11 @@ void SubDisp_Tenkey::Store(int16_t value) {
   if (!stored) return;
   int16_t combined = value;
   if (def->two_part) combined = CombineTime(t, value, *stored, labels);
+  if (combined != *stored && !p_.RoomForWrite(t.SetCh, t.EditItem, t.SetPtn, t.EditIdx)) return;
   p_.SendVal = combined;
   if (combined != *stored) {
     WriteSetting(p_, t.EditItem, t.SetCh, t.SetPtn, t.EditIdx, combined);
-    QueueWrite(p_);
+    QueueWrite(p_, *stored);
     AfterChange(p_, t);
   }
   SetCaption(labels.Part(def->two_part && t.EditSub != 0 ? 1 : 0), text);

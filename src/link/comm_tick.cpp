@@ -3,6 +3,7 @@
 #include "link/qd470_link.h"
 #include "link/subdisp_copy.h"
 #include "link/subdisp_trs.h"
+#include "model/request_slot.h"
 #include "model/setting_catalogue.h"
 #include "monitor/main_disp.h"
 #include "program/program.h"
@@ -15,30 +16,21 @@ namespace {
 
 constexpr int kSourceUnread = 454;  // "... could not be read. Nothing was sent ..."
 
-// Whether the pending one-item write, queued before the job, sets a value that the job moved.
-bool JobMovedPendingWrite(Program& p) {
-  const PendingWrite& write = p.Pending;
+// Whether the waiting one-item write, queued before the job, sets a value that the job moved.
+bool JobMovedWrite(Program& p, const PendingWrite& write) {
   const JobRecord& job = p.Link().job;
-  if (job.write_before != write) return false;
+  if (write.seq > job.writes_before) return false;
   // An operator command is no stored setting: it goes out after the job whatever the job moved.
-  const SettingDef* def = FindSetting(write.EditItem);
-  if (!def || def->kind == SettingKind::kCommand) return false;
-  const auto item = WireItemMap(write.EditItem, write.SetPtn, write.EditIdx);
-  return item && job.Moved(write.SetCh, *item);
+  return !IsOperatorCommand(write.EditItem) && job.Moved(write.SetCh, write.item);
 }
 
-// A job is over. A one-item write queued before it to a value the job moved is dropped: the
-// job's value stands in memory and in the controller alike. Any other goes out next.
+// A job is over. Each one-item write queued before it to a value the job moved is dropped: the
+// job's value stands in memory and in the controller alike. The others go out next.
 void EndJob(Program& p) {
   LinkState& link = p.Link();
-  if (p.Pending.Queued && JobMovedPendingWrite(p)) {
-    p.Pending.Queued = false;
-    link.unanswered.reset();
-  }
-  p.SendReq = p.Pending.Queued ? kReqWrite : 0;
-  if (!p.Pending.Queued && p.Forms().IsLoaded<SubDisp_Set>()) {
-    p.Form<SubDisp_Set>().txtSetWait.Visible = false;
-  }
+  std::erase_if(p.Pending, [&](const PendingWrite& write) { return JobMovedWrite(p, write); });
+  p.SendReq = p.Pending.empty() ? 0 : kReqWrite;
+  if (p.Forms().IsLoaded<SubDisp_Set>()) p.Form<SubDisp_Set>().ShowWaitText();
   link.progress = nullptr;
   link.job = {};
 }
@@ -82,7 +74,7 @@ void CopyJob(Program& p, MainDisp& main) {
 }
 
 void RunJob(Program& p, MainDisp& main) {
-  if (p.SendReq >= kReqSendAll && p.SendReq <= kReqCopy) p.Link().job.write_before = p.Pending;
+  if (p.SendReq >= kReqSendAll && p.SendReq <= kReqCopy) p.Link().job.writes_before = p.PendingSeq;
   switch (p.SendReq) {
     case kReqSendAll: {
       SubDisp_TRS& dialog = p.Form<SubDisp_TRS>();

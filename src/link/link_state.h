@@ -25,8 +25,9 @@ struct JobRecord {
   // Values of the job's last pass of all settings stored from the controller or acknowledged by
   // it, counted per place (the pattern values stand ten times in a pass).
   int values = 0;
-  // The one-item write pending when the job started: only that one can be ended by the job.
-  std::optional<PendingWrite> write_before;
+  // The sequence number of the last one-item write queued when the job started: only writes
+  // waiting from before the job can be ended by it.
+  uint32_t writes_before = 0;
   bool Moved(int16_t dev, uint16_t item) const { return moved.count({dev, item}) != 0; }
 };
 
@@ -34,10 +35,15 @@ struct LinkState {
   int16_t poll_dev = 0;   // controller of the next poll step
   int16_t poll_item = 0;  // index into the poll items of that controller
   bool in_tick = false;   // a communication tick is running
-  // The one-item write whose last attempt was neither acknowledged nor refused (no reply, busy,
-  // garbled). While it is still the write in the slot, the ticks poll one other controller
-  // before it is tried again, so that the cycle goes on and its end shows the trouble.
-  std::optional<PendingWrite> unanswered;
+  // Controllers whose last write attempt was neither acknowledged nor refused (no reply, busy,
+  // garbled). Their writes wait until the ticks have polled one other controller, so that the
+  // cycle goes on and its end shows the trouble; writes to the others go out meanwhile.
+  std::set<int16_t> write_failed;
+  // A write of a fixed-value output limit goes out over three ticks: the mode read, the request
+  // for setting mode when needed, the write. The write (by sequence number) and its next step.
+  enum class ModeStep { kRead, kAsk, kWrite };
+  uint32_t mode_write = 0;
+  ModeStep mode_step = ModeStep::kRead;
   // Controllers whose auto-tuning has ended, oldest first: their PID values are read again, one
   // read a tick, from read `at_end_read` of the first one on.
   std::deque<int16_t> at_end;

@@ -39,6 +39,11 @@ void AtEndRecv(Program& p);
 
 // ---- One-item write.
 void SetSend(Program& p);
+// The setting-mode access before a write of the fixed-value output limits and rate, in its two
+// transactions (ReadMode: whether the controller is in setting mode; AskMode: the request for
+// it), and both in one call (SetModeChk, for the sends of all settings).
+RecvCode ReadMode(Program& p, int16_t dev, bool* in_mode);
+RecvCode AskMode(Program& p, int16_t dev);
 void SetModeChk(Program& p, int16_t dev);
 
 // ---- Groups of all settings. Each moves the running job's progress once per place and stops

@@ -23,13 +23,24 @@ RecvCode WriteItem(Program& p, int dev, uint16_t item, int16_t value) {
   return Exchange(p, dev, frame);
 }
 
+RecvCode ReadMode(Program& p, int16_t dev, bool* in_mode) {
+  TrFrame ask = MakeFrame(dev, kCmdModeRead, 0x0000);
+  const RecvCode code = Exchange(p, dev, ask);
+  *in_mode = code == kRecvAck && ReplyData(ask, ask.Recv) == 1;
+  return code;
+}
+
+RecvCode AskMode(Program& p, int16_t dev) {
+  TrFrame enter = MakeFrame(dev, kCmdModeWrite, 0x0000, 1);
+  return Exchange(p, dev, enter);
+}
+
 // Asks for setting mode unless the controller says it is in it. The controller leaves the mode
 // on its own, so this runs before every write that needs it.
 void SetModeChk(Program& p, int16_t dev) {
-  TrFrame ask = MakeFrame(dev, kCmdModeRead, 0x0000);
-  if (Exchange(p, dev, ask) == kRecvAck && ReplyData(ask, ask.Recv) == 1) return;
-  TrFrame enter = MakeFrame(dev, kCmdModeWrite, 0x0000, 1);
-  Exchange(p, dev, enter);
+  bool in_mode = false;
+  ReadMode(p, dev, &in_mode);
+  if (!in_mode) AskMode(p, dev);
 }
 
 }  // namespace qd470::QD470

@@ -4,7 +4,10 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace qd470 {
 
@@ -49,15 +52,21 @@ struct CommCondRec {
   int16_t ReadIdx = 0;     // read all settings at start: 0 yes, 1 no
 };
 
-// The one-item write that waits for the communication tick. It is a copy taken when the write
-// was queued, so that a later refresh or selection on the settings screen cannot redirect it.
+// A one-item write that waits for its controller. It is a copy taken when the write was queued,
+// so that a later refresh or selection on the settings screen cannot redirect it.
 struct PendingWrite {
   int16_t SetCh = 0;
   int16_t SetPtn = 0;
   int16_t EditItem = 0;
   int16_t EditIdx = 0;
   int16_t SendVal = 0;
-  bool Queued = false;  // set when queued, cleared when the controller answered this write
+  uint16_t item = 0;  // the data item written: with SetCh, the place the write sets
+  // What memory held at the place before its first waiting edit, restored when the controller
+  // refuses the write (none for a command, which stores nothing).
+  std::optional<int16_t> before;
+  // The SV limit (PrmData code and value) as it was before a scaling limit pulled it along.
+  std::optional<std::pair<uint8_t, int16_t>> pulled_before;
+  uint32_t seq = 0;  // order of queueing, program-wide
   bool operator==(const PendingWrite&) const = default;
 };
 
@@ -133,7 +142,10 @@ struct ProgramState {
   int16_t SendVal = 0;
   int16_t SendReq = 0;     // 0 idle, 1 one-item write, 2 send all, 3 receive all, 4 cancel, 5 copy
   int16_t SendReq2 = 0;    // 1: redraw the settings screen once the write is acknowledged
-  PendingWrite Pending;    // the queued one-item write (valid while SendReq is 1)
+  // The one-item writes waiting for their controllers, oldest first (SendReq is 1 while there is
+  // one and no job runs).
+  std::deque<PendingWrite> Pending;
+  uint32_t PendingSeq = 0;  // sequence number of the last write queued
 
   int16_t FileLoaded = 0;
   int16_t StartRead = 0;

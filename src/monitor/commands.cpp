@@ -9,8 +9,6 @@
 namespace qd470 {
 namespace {
 
-constexpr int16_t kManualMvItem = 103;
-
 // A command sends `value` to `item`; a toggle (toggle_bit set) sends 1 while the bit is clear
 // and 0 while it is set; while `alt_bit` is set, `alt_item` goes in place of `item`.
 struct CommandRow {
@@ -65,9 +63,10 @@ bool QueueManualMv(ProgramState& st, int ch, int16_t value) {
   st.EditItem = kManualMvItem;
   set_lim(st);
   if (value < st.EditLo || value > st.EditHi) return false;
+  const int16_t before = st.ManMvTbl()[ch];
   st.ManMvTbl()[ch] = value;
   st.SendVal = value;
-  QueueWrite(st);
+  QueueWrite(st, before);
   return true;
 }
 

@@ -20,6 +20,9 @@ enum class Command {
   kManual,      // cmdAMmu, cmdSelmanu: manual or auto
 };
 
+// Setting number of the manual MV, written by the up-downs without the pad.
+inline constexpr int16_t kManualMvItem = 103;
+
 struct CommandWrite {
   int16_t item;   // setting number 96 to 102
   int16_t value;  // raw value sent

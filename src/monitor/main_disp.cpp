@@ -141,7 +141,8 @@ void MainDisp::updSelman_Change() { ManualChange(SelChannel(), updSelman); }
 void MainDisp::ManualChange(int ch, forms::UpDown& updown) {
   if (showing_) return;
   const int16_t value = static_cast<int16_t>(updown.Value());
-  if (!QueueManualMv(p_, ch, value)) {
+  const bool manual = (p_.DevStatus[ch] & kStatManual) != 0;
+  if (!manual || !p_.RoomForWrite(ch, kManualMvItem) || !QueueManualMv(p_, ch, value)) {
     showing_ = true;
     updown.SetValue(p_.ManMvTbl()[ch]);
     showing_ = false;

@@ -97,7 +97,12 @@ MainDisp::MainDisp(Program& program)
 
 template <class Channel>
 void MainDisp::OnCommand(forms::CommandButton& button, Command command, Channel channel) {
-  button.Click = [this, command, channel] { QueueCommand(p_, channel(), command); };
+  button.Click = [this, command, channel] {
+    const int ch = channel();
+    if (p_.RoomForWrite(ch, CommandFor(command, p_.DevStatus[ch]).item)) {
+      QueueCommand(p_, ch, command);
+    }
+  };
 }
 
 // One column per controller of the page, under the page tabs.

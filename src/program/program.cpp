@@ -9,7 +9,14 @@
 #include <cstdlib>
 #include <vector>
 
+#include "model/request_slot.h"
+
 namespace qd470 {
+namespace {
+
+constexpr int kTooManyWrites = 589;
+
+}  // namespace
 
 Program::Program(std::filesystem::path program_folder, forms::Services services, Language language)
     : folder_(std::move(program_folder)), services_(services), language_(language) {
@@ -24,6 +31,12 @@ Program::~Program() = default;
 
 std::string Program::LoadResString(int number) const {
   return std::string(ResString(language_, number));
+}
+
+bool Program::RoomForWrite(int ch, int number, int pattern, int index) {
+  if (WriteRoom(*this, ch, number, pattern, index)) return true;
+  MsgBox(LoadResString(kTooManyWrites));
+  return false;
 }
 
 void Program::MsgBox(const std::string& text) {

@@ -46,6 +46,10 @@ class Program : public ProgramState {
   CommObj& Comm() { return comm_; }
   LinkState& Link() { return link_; }
 
+  // Whether a write of setting `number` of controller `ch` can wait for its controller (see
+  // WriteRoom); when it cannot, the operator is told so and the edit must store nothing.
+  bool RoomForWrite(int ch, int number, int pattern = 0, int index = 0);
+
   // Message box with an OK button, no icon and no title: how most messages are shown.
   void MsgBox(const std::string& text);
   forms::MsgResult MsgBox(const std::string& text, forms::MsgButtons buttons, forms::MsgIcon icon,

@@ -439,6 +439,7 @@ constexpr StringEntry kEnglishTable[] = {
      "The line to the controllers is lost. Start the program again once the line is back: the "
      "port is opened only at start-up."},
     {588, "Check the controller and the line, then try again."},
+    {589, "Too many setting values are waiting to be written. Wait until they are written, then set this value again."},
 };
 
 static_assert(IsStrictlyAscending(kEnglishTable), "English table must be sorted by number");

@@ -23,6 +23,8 @@ class SubDisp_Set : public forms::Form {
 
   // Display (refills the whole screen for the controller and pattern chosen in the selectors).
   void SetDispUpDate();
+  // The wait text shows while a one-item write waits for the controller chosen on the screen.
+  void ShowWaitText();
   void CRTextsetBLK();
   void CRTextsetFIX();
   // Display text of a raw value of the current edit item: out of its limits, a message and the

@@ -9,6 +9,7 @@
 #include "model/setting_catalogue.h"
 #include "settings/edit_selectors.h"
 #include "settings/profile.h"
+#include "model/request_slot.h"
 #include "settings/subdisp_set.h"
 #include "program/program.h"
 #include "program/zero_clip.h"
@@ -52,8 +53,14 @@ void SubDisp_Set::TakeShownSelection() {
   shown_ptn_ = QD470::ZeroClip(ptn);
 }
 
+void SubDisp_Set::ShowWaitText() {
+  int16_t ch = static_cast<int16_t>(cmbName.ListIndex());
+  txtSetWait.Visible = WriteWaits(p_, QD470::ZeroClip(ch));
+}
+
 void SubDisp_Set::SetDispUpDate() {
   TakeShownSelection();
+  ShowWaitText();
   CRTextsetPTN();
   CRTextsetBLK();
   CRTextsetOTR();

@@ -4,9 +4,9 @@
 #include "model/request_slot.h"
 #include "model/setting_catalogue.h"
 #include "monitor/main_disp.h"
-#include "settings/subdisp_set.h"
 #include "program/program.h"
 #include "program/zero_clip.h"
+#include "settings/subdisp_set.h"
 
 namespace qd470 {
 
@@ -18,10 +18,14 @@ bool SubDisp_Set::StoreChoice(forms::ComboBox& list, int setting) {
   const int16_t k = static_cast<int16_t>(list.ListIndex());
   const auto stored = ReadSetting(p_, setting, p_.SetCh, p_.SetPtn, 0);
   if (k < 0 || !stored || *stored == k) return false;
+  if (!p_.RoomForWrite(p_.SetCh, setting, p_.SetPtn, 0)) {
+    list.SetListIndex(*stored);  // the list shows the value kept
+    return false;
+  }
   WriteSetting(p_, setting, p_.SetCh, p_.SetPtn, 0, k);
   p_.EditItem = static_cast<int16_t>(setting);
   p_.SendVal = k;
-  QueueWrite(p_);
+  QueueWrite(p_, *stored);
   return true;
 }
 
@@ -41,10 +45,12 @@ void SubDisp_Set::cmbChain_Click() {
   const int k = cmbChain.ListIndex();
   int16_t& stored = p_.PtnCom[1][p_.SetCh][p_.SetPtn];
   if (k < 0 || k == stored) return;
+  if (!p_.RoomForWrite(p_.SetCh, 32, p_.SetPtn, 0)) return cmbChain.SetListIndex(stored);
+  const int16_t before = stored;
   stored = k == 0 ? 0 : 1;
   p_.EditItem = 32;
   p_.SendVal = stored;
-  QueueWrite(p_);
+  QueueWrite(p_, before);
 }
 
 // A new decimal point changes how every value reads: redraw once the controller has it.

@@ -36,11 +36,11 @@ class PadAcceptTest : public PadTest {
 
 void ExpectPending(const ProgramState& st, int ch, int ptn, int item, int idx, int val) {
   EXPECT_EQ(st.SendReq, 1);
-  EXPECT_EQ(st.Pending.SetCh, ch);
-  EXPECT_EQ(st.Pending.SetPtn, ptn);
-  EXPECT_EQ(st.Pending.EditItem, item);
-  EXPECT_EQ(st.Pending.EditIdx, idx);
-  EXPECT_EQ(st.Pending.SendVal, val);
+  EXPECT_EQ(st.Pending.back().SetCh, ch);
+  EXPECT_EQ(st.Pending.back().SetPtn, ptn);
+  EXPECT_EQ(st.Pending.back().EditItem, item);
+  EXPECT_EQ(st.Pending.back().EditIdx, idx);
+  EXPECT_EQ(st.Pending.back().SendVal, val);
 }
 
 TEST_F(PadAcceptTest, ChangedValueIsStoredShownQueuedAndThePadCloses) {
@@ -71,7 +71,7 @@ TEST_F(PadAcceptTest, UnchangedValueRequestsNoWriteAndKeepsAPendingOne) {
   EXPECT_EQ(L("lblSV", 4).Caption, "25.0");
   EXPECT_EQ(p().SendVal, 250);
   EXPECT_EQ(s().picSprog.Revision(), profile);
-  ExpectPending(p(), kCh, kPtn, 31, p().Pending.EditIdx, 7);
+  ExpectPending(p(), kCh, kPtn, 31, p().Pending.back().EditIdx, 7);
 }
 
 TEST_F(PadAcceptTest, LimitsAreInclusiveAndARefusalKeepsThePadOpen) {

@@ -2,8 +2,10 @@
 // writes queued while a write or a job is under way.
 #include <gtest/gtest.h>
 
+#include "editing/subdisp_tenkey.h"
 #include "model/request_slot.h"
 #include "monitor/main_disp.h"
+#include "settings/default_settings.h"
 #include "settings/subdisp_set.h"
 #include "support/link_test.h"
 
@@ -39,6 +41,7 @@ TEST_F(SetSendTest, AWriteIsSentAgainAfterBusyOrGarbleAndNeverRedirected) {
   for (auto fault : {SimLine::Fault::kEsc, SimLine::Fault::kGarbage}) {
     SCOPED_TRACE(static_cast<int>(fault));
     sim().ClearLog();
+    ShowOnScreen(5, 4);
     Queue(4, 18, 3, -90, 2);  // step time of pattern 2, step 3: item 1231
     sim().QueueFault(fault);
     Tick();
@@ -63,13 +66,8 @@ TEST_F(SetSendTest, AFailingWriteKeepsThePollCycleGoing) {
       SCOPED_TRACE(::testing::Message() << static_cast<int>(fault) << " " << count);
       Connect(count, static_cast<int16_t>(count));
       const int16_t dev = static_cast<int16_t>(count / 2);
-      SubDisp_Set& screen = p().Form<SubDisp_Set>();
-      screen.cmbName.Clear();
-      for (int i = 0; i < count; ++i) screen.cmbName.AddItem("ch");
-      p().PortOpen = 0;  // the selection must not read all settings here
-      screen.cmbName.SetListIndex(dev);
+      SubDisp_Set& screen = ShowOnScreen(count, dev);
       screen.frmComerrSet.Visible = false;
-      p().PortOpen = -1;
       sim().SetFault(dev, fault);
       sim().SetValue(count - 1, 0x0080, 222);
       Queue(dev, 33, 0, 55);
@@ -94,7 +92,7 @@ TEST_F(SetSendTest, ARefusalIsShownOnceAndDropped) {
   Tick();
   Tick();
   EXPECT_EQ(p().SendReq, 0);
-  EXPECT_FALSE(p().Pending.Queued);
+  EXPECT_TRUE(p().Pending.empty());
   EXPECT_EQ(msg().Texts(),
             std::vector<std::string>{p().LoadResString(468) + "\n" + p().LoadResString(469)});
   EXPECT_EQ(Writes().size(), 1u);
@@ -137,7 +135,7 @@ TEST_F(SetSendTest, OutputLimitsArePrecededByTheSettingModeAccessEveryTime) {
     sim().AdvanceClock(row.idle_ms);
     sim().ClearLog();
     Queue(2, row.setting, 0, ++value);
-    Tick();
+    for (int i = 0; i < 3 && p().SendReq == 1; ++i) Tick();  // one transaction a tick
     EXPECT_EQ(p().SendReq, 0);
     EXPECT_EQ(sim().Value(2, row.item), value);
     std::vector<Request> expected{{2, 'a', 0x0000, {}}};
@@ -148,17 +146,69 @@ TEST_F(SetSendTest, OutputLimitsArePrecededByTheSettingModeAccessEveryTime) {
   EXPECT_TRUE(msg().shown.empty());
 }
 
-TEST_F(SetSendTest, TheWriteSentIsTheSlotAsItStandsAfterPendingEvents) {
-  Queue(0, 33, 0, 10);
-  // The operator types another value while the pending events run.
-  pump().on_events = [this] {
-    pump().on_events = nullptr;
-    Queue(0, 34, 0, 20);
-  };
+// The mode read of a silent controller ends the attempt: no stall on the write and the mode
+// request behind it.
+TEST_F(SetSendTest, AnOutputLimitToASilentControllerTakesOneTransactionATick) {
+  sim().SetFault(2, SimLine::Fault::kSilence);
+  Queue(2, 44, 0, 30);
   Tick();
+  EXPECT_EQ(Writes(), (std::vector<Request>{{2, 'a', 0x0000, {}}}));
+  EXPECT_EQ(p().SendReq, 1);
+}
+
+// Writes wait their turn: a busy controller keeps its writes, in order, while writes to the
+// others go out; the same place edited again sends only the newer value, where it stood; each
+// press of a command goes out.
+TEST_F(SetSendTest, EveryWaitingWriteLandsInOrderAndOnlyTheNewestValueOfAPlace) {
+  Connect(3, 3);
+  sim().SetFault(1, SimLine::Fault::kEsc);
+  Queue(1, 17, 0, 123);  // step SV of pattern 0, step 0
+  Tick();                // busy: the write waits for the poll
+  Queue(0, 33, 0, 7);    // another controller
+  Queue(1, 17, 2, 9);    // another place of the busy one
+  Queue(1, 17, 0, 124);  // the first place again
+  Queue(1, 96, 0, 1);    // ADV, twice
+  Queue(1, 96, 0, 1);
+  for (int i = 0; i < 12; ++i) Tick();
+  sim().SetFault(1, std::nullopt);
+  sim().ClearLog();
+  for (int i = 0; i < 40 && p().SendReq == 1; ++i) Tick();
   EXPECT_EQ(p().SendReq, 0);
-  EXPECT_EQ(sim().Value(0, 0x0002), 20);  // the slot's content at sending time
-  EXPECT_EQ(sim().Value(0, 0x0001), 0);
+  EXPECT_EQ(sim().Value(0, 0x0001), 7);
+  EXPECT_EQ(
+      Writes(),
+      (std::vector<Request>{
+          {1, 'P', 0x1000, 124}, {1, 'P', 0x1020, 9}, {1, 'P', 0x0044, 1}, {1, 'P', 0x0044, 1}}));
+}
+
+// A refused write leaves memory and the screen at the value held before the first waiting edit
+// of the place, the SV limit that a scaling limit pulled along included.
+TEST_F(SetSendTest, ARefusedWriteRestoresTheValueHeldBeforeItsFirstEdit) {
+  Datainitial(p());
+  p().PrmData[0x2C][0] = 500;  // scaling high
+  p().PrmData[0x27][0] = 400;  // SV high limit
+  SubDisp_Set& screen = ShowOnScreen(32, 0);
+  screen.SetDispUpDate();
+  const std::string shown = screen.lblStlh.Caption;
+  sim().SetFault(0, SimLine::Fault::kEsc);
+  for (const char* keys : {"450\r", "300\r"}) {  // the second pulls the SV high limit down
+    OpenPadFromMainScreen(p(), 0, 69, "", 396, nullptr);
+    for (const char* c = keys; *c; ++c) {
+      int key = *c;
+      p().Form<SubDisp_Tenkey>().txtNewSet.RaiseKeyPress(key);
+    }
+    Tick();
+  }
+  EXPECT_EQ(p().PrmData[0x27][0], 300);
+  EXPECT_TRUE(screen.txtSetWait.Visible);
+  sim().SetFault(0, SimLine::Fault::kNak);
+  for (int i = 0; i < 14 && p().SendReq == 1; ++i) Tick();
+  EXPECT_EQ(msg().Texts(),
+            std::vector<std::string>{p().LoadResString(468) + "\n" + p().LoadResString(469)});
+  EXPECT_EQ(p().PrmData[0x2C][0], 500);
+  EXPECT_EQ(p().PrmData[0x27][0], 400);
+  EXPECT_EQ(screen.lblStlh.Caption, shown);
+  EXPECT_FALSE(screen.txtSetWait.Visible);
 }
 
 TEST_F(SetSendTest, AWriteQueuedDuringAJobGoesOutAfterIt) {

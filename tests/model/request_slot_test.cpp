@@ -21,11 +21,11 @@ TEST(RequestSlot, QueuedWriteIsNotRedirectedByLaterChanges) {
   EXPECT_EQ(state.SendReq, 1);
   // The settings screen moves on: another controller, pattern, item, step and value.
   Target(state, 9, 5, 0, 1, -40);
-  EXPECT_EQ(state.Pending.SetCh, 3);
-  EXPECT_EQ(state.Pending.SetPtn, 2);
-  EXPECT_EQ(state.Pending.EditItem, 18);
-  EXPECT_EQ(state.Pending.EditIdx, 7);
-  EXPECT_EQ(state.Pending.SendVal, 125);
+  EXPECT_EQ(state.Pending.back().SetCh, 3);
+  EXPECT_EQ(state.Pending.back().SetPtn, 2);
+  EXPECT_EQ(state.Pending.back().EditItem, 18);
+  EXPECT_EQ(state.Pending.back().EditIdx, 7);
+  EXPECT_EQ(state.Pending.back().SendVal, 125);
   EXPECT_EQ(state.SendReq, 1);
 }
 
@@ -36,11 +36,11 @@ TEST(RequestSlot, NewerRequestReplacesPendingOne) {
   Target(state, 0, 0, 98, 7, 1);  // RUN on the main screen
   QueueWrite(state);
   EXPECT_EQ(state.SendReq, 1);
-  EXPECT_EQ(state.Pending.SetCh, 0);
-  EXPECT_EQ(state.Pending.SetPtn, 0);
-  EXPECT_EQ(state.Pending.EditItem, 98);
-  EXPECT_EQ(state.Pending.EditIdx, 7);
-  EXPECT_EQ(state.Pending.SendVal, 1);
+  EXPECT_EQ(state.Pending.back().SetCh, 0);
+  EXPECT_EQ(state.Pending.back().SetPtn, 0);
+  EXPECT_EQ(state.Pending.back().EditItem, 98);
+  EXPECT_EQ(state.Pending.back().EditIdx, 7);
+  EXPECT_EQ(state.Pending.back().SendVal, 1);
 }
 
 TEST(RequestSlot, WriteQueuedDuringAJobKeepsTheJobWord) {
@@ -50,7 +50,7 @@ TEST(RequestSlot, WriteQueuedDuringAJobKeepsTheJobWord) {
     Target(state, 1, 0, 33, 0, 250);
     QueueWrite(state);
     EXPECT_EQ(state.SendReq, job);
-    EXPECT_TRUE(state.Pending.Queued);
+    EXPECT_EQ(state.Pending.size(), 1u);
   }
 }
 

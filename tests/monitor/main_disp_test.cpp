@@ -32,9 +32,9 @@ class MainDispTest : public ProgramTest {
   MainDisp& m() { return p().Form<MainDisp>(); }
   void ExpectQueued(int ch, int item, int value) {
     EXPECT_EQ(p().SendReq, 1);
-    EXPECT_EQ(p().Pending.SetCh, ch);
-    EXPECT_EQ(p().Pending.EditItem, item);
-    EXPECT_EQ(p().Pending.SendVal, value);
+    EXPECT_EQ(p().Pending.back().SetCh, ch);
+    EXPECT_EQ(p().Pending.back().EditItem, item);
+    EXPECT_EQ(p().Pending.back().SendVal, value);
   }
 };
 
@@ -107,8 +107,8 @@ TEST_F(MainDispTest, PatternLabelsPickTheControllerForSetting95) {
   pad.Ten_key(6).RaiseClick();
   pad.cmdOK.RaiseClick();
   EXPECT_EQ(p().SendReq, 1);
-  EXPECT_EQ(p().Pending.EditItem, 95);
-  EXPECT_EQ(p().Pending.SendVal, 6);
+  EXPECT_EQ(p().Pending.back().EditItem, 95);
+  EXPECT_EQ(p().Pending.back().SendVal, 6);
 }
 
 TEST_F(MainDispTest, ManualMvIsWrittenOnlyInManualModeAndWithinItsLimits) {

@@ -54,9 +54,9 @@ TEST_F(ComboHandlersTest, ChangedEntryIsStoredAndQueuedForTheShownController) {
     EXPECT_EQ(p().SendReq, 1);
     EXPECT_EQ(p().EditItem, r.setting);
     EXPECT_EQ(p().SendVal, 1);
-    EXPECT_EQ(p().Pending.EditItem, r.setting);
-    EXPECT_EQ(p().Pending.SendVal, 1);
-    EXPECT_EQ(p().Pending.SetCh, 2);
+    EXPECT_EQ(p().Pending.back().EditItem, r.setting);
+    EXPECT_EQ(p().Pending.back().SendVal, 1);
+    EXPECT_EQ(p().Pending.back().SetCh, 2);
     EXPECT_EQ(p().SendReq2, r.setting == 71 ? 1 : 0);
   }
 }
@@ -80,14 +80,14 @@ TEST_F(ComboHandlersTest, PatternLinkStoresZeroOrOneForTheShownPattern) {
   p().PtnCom[1][2][1] = 0;
   s().cmbChain.SetListIndex(1);
   EXPECT_EQ(p().PtnCom[1][2][1], 1);
-  EXPECT_EQ(p().Pending.EditItem, 32);
-  EXPECT_EQ(p().Pending.SendVal, 1);
-  EXPECT_EQ(p().Pending.SetPtn, 1);
-  EXPECT_EQ(p().Pending.SetCh, 2);
+  EXPECT_EQ(p().Pending.back().EditItem, 32);
+  EXPECT_EQ(p().Pending.back().SendVal, 1);
+  EXPECT_EQ(p().Pending.back().SetPtn, 1);
+  EXPECT_EQ(p().Pending.back().SetCh, 2);
   p().SendReq = 0;
   s().cmbChain.SetListIndex(0);
   EXPECT_EQ(p().PtnCom[1][2][1], 0);
-  EXPECT_EQ(p().Pending.SendVal, 0);
+  EXPECT_EQ(p().Pending.back().SendVal, 0);
   EXPECT_EQ(p().SendReq, 1);
   p().SendReq = 0;
   s().cmbChain.SetListIndex(0);
@@ -101,8 +101,8 @@ TEST_F(ComboHandlersTest, AlarmThreeFunctionShowsAndHidesItsItems) {
   p().SendReq = 0;
   s().cmbAl3f.SetListIndex(13);
   EXPECT_EQ(p().PrmData[0x0F][2], 13);
-  EXPECT_EQ(p().Pending.EditItem, 48);
-  EXPECT_EQ(p().Pending.SendVal, 13);
+  EXPECT_EQ(p().Pending.back().EditItem, 48);
+  EXPECT_EQ(p().Pending.back().SendVal, 13);
   for (forms::Control* c : std::vector<forms::Control*>{
            &s().Label4(2), &s().lblA3(0), &s().lblA3(9), &s().Label8(4), &s().lblA3hy,
            &s().Label8(8), &s().lblA3dy, &s().lblFix(8), &s().lblFalm3}) {

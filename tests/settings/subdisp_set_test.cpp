@@ -325,11 +325,11 @@ TEST_F(SettingsScreenTest, RefreshNeverRedirectsAPendingWrite) {
   QueueWrite(p());
   Show(1, 2);
   EXPECT_EQ(p().SendReq, 1);
-  EXPECT_EQ(p().Pending.SetCh, 6);
-  EXPECT_EQ(p().Pending.SetPtn, 3);
-  EXPECT_EQ(p().Pending.EditItem, 17);
-  EXPECT_EQ(p().Pending.EditIdx, 4);
-  EXPECT_EQ(p().Pending.SendVal, 250);
+  EXPECT_EQ(p().Pending.back().SetCh, 6);
+  EXPECT_EQ(p().Pending.back().SetPtn, 3);
+  EXPECT_EQ(p().Pending.back().EditItem, 17);
+  EXPECT_EQ(p().Pending.back().EditIdx, 4);
+  EXPECT_EQ(p().Pending.back().SendVal, 250);
 }
 
 TEST_F(SettingsScreenTest, StoredChoiceOutsideItsListShowsNoSelection) {

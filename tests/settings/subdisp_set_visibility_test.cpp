@@ -165,9 +165,9 @@ TEST_F(VisibilityTest, AlarmFunctionBeyondTheListStoresNoAlarmAndQueuesIt) {
   EXPECT_EQ(s().cmbAl3f.Text(), "No alarm action");
   EXPECT_EQ(p().PrmData[0x0F][2], 0);
   EXPECT_EQ(p().SendReq, 1);
-  EXPECT_EQ(p().Pending.EditItem, 48);
-  EXPECT_EQ(p().Pending.SendVal, 0);
-  EXPECT_EQ(p().Pending.SetCh, 2);
+  EXPECT_EQ(p().Pending.back().EditItem, 48);
+  EXPECT_EQ(p().Pending.back().SendVal, 0);
+  EXPECT_EQ(p().Pending.back().SetCh, 2);
   // Alarm 4 holds 13, inside the list: shown as it is, nothing queued for it.
   EXPECT_EQ(s().cmbAl4f.Text(), "Pattern end output");
   EXPECT_EQ(p().PrmData[0x10][2], 13);

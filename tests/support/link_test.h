@@ -7,6 +7,7 @@
 
 #include "link/qd470_link.h"
 #include "monitor/main_disp.h"
+#include "settings/subdisp_set.h"
 #include "support/sim_line.h"
 #include "support/test_program.h"
 
@@ -43,6 +44,16 @@ class LinkTest : public ProgramTest {
   forms::InputFate Operate(forms::Form& form, forms::Control* control,
                            std::function<void()> event) {
     return p().Forms().RunInput({&form, control}, std::move(event));
+  }
+
+  // The settings screen lists `count` controllers and shows controller `dev`, without reading it.
+  SubDisp_Set& ShowOnScreen(int count, int16_t dev) {
+    SubDisp_Set& screen = p().Form<SubDisp_Set>();
+    screen.cmbName.Clear();
+    for (int i = 0; i < count; ++i) screen.cmbName.AddItem("ch");
+    p().SetLoadMask = -1;
+    screen.cmbName.SetListIndex(dev);
+    return screen;
   }
 
   std::unique_ptr<SimLine> sim_;
