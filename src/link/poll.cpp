@@ -4,6 +4,7 @@
 #include <array>
 
 #include "link/qd470_link.h"
+#include "model/request_slot.h"
 #include "monitor/main_disp.h"
 #include "program/program.h"
 #include "settings/subdisp_set.h"
@@ -39,16 +40,17 @@ constexpr uint8_t kFixPidFirst = 0x02, kFixPidLast = 0x06;
 constexpr int kPidBlockReads = kBlocks * kPidBlockItems;
 constexpr int kPidReads = kPidBlockReads + kFixPidLast - kFixPidFirst + 1;
 
-// Read `n` of the PID values of controller dev; an acknowledged value replaces the old one.
+// Read `n` of the PID values of controller dev; an acknowledged value replaces the old one,
+// unless a write of that place still waits: its value goes out after.
 void ReadPid(Program& p, int16_t dev, int n) {
+  StorageRef ref{SettingTable::kBlkData, static_cast<uint8_t>(n % kPidBlockItems), 0,
+                 static_cast<uint8_t>(n / kPidBlockItems)};
   if (n >= kPidBlockReads) {
-    const uint8_t code = static_cast<uint8_t>(kFixPidFirst + n - kPidBlockReads);
-    if (auto value = ReadItem(p, dev, code)) p.PrmData[code][dev] = *value;
-    return;
+    ref = {SettingTable::kPrmData, static_cast<uint8_t>(kFixPidFirst + n - kPidBlockReads)};
   }
-  const StorageRef ref{SettingTable::kBlkData, static_cast<uint8_t>(n % kPidBlockItems), 0,
-                       static_cast<uint8_t>(n / kPidBlockItems)};
-  if (auto value = ReadItem(p, dev, DataItemOf(ref))) *ResolveStorage(p, dev, ref) = *value;
+  const uint16_t item = DataItemOf(ref);
+  const auto value = ReadItem(p, dev, item);
+  if (value && !WriteWaits(p, dev, item)) *ResolveStorage(p, dev, ref) = *value;
 }
 
 // Controller dev's auto-tuning has ended: its PID values are read again by the ticks that
@@ -66,6 +68,7 @@ bool PollOne(Program& p, int16_t dev, const PollItem& poll) {
   RecvCode code = kRecvNone;
   const auto value = ReadItem(p, dev, poll.item, &code);
   if (!value) return code != kRecvNone;
+  if (WriteWaits(p, dev, poll.item)) return true;  // the manual MV or pattern number set waits
   int16_t& slot = poll.table(p)[dev];
   const int16_t old = slot;
   slot = *value;

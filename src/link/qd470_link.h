@@ -13,7 +13,7 @@ class Program;
 namespace forms {
 class Form;
 }
-}
+}  // namespace qd470
 
 namespace qd470::QD470 {
 
@@ -50,11 +50,15 @@ void SetModeChk(Program& p, int16_t dev);
 // (returning false) when the job is cancelled or the program ends. The reads store only
 // acknowledged values and count the others in the tally. Each value stored or acknowledged is
 // entered in the job's record (LinkState::job). Reads and writes also stop when the line is lost
-// or the controller has not answered kSilentReads transactions in a row: it is not on the line,
-// and waiting out the timeout of every other place would hold the program for minutes.
+// or the controller has given kSilentReads answers in a row that were neither an acknowledgement
+// nor a refusal (none, busy, garbled): it is not on the line or cannot take the pass, and
+// waiting out every other place would hold the program for minutes.
 struct GroupTally {
-  int failed = 0;  // reads not acknowledged
-  int silent = 0;  // transactions in a row without any reply
+  int failed = 0;      // reads not acknowledged
+  int unanswered = 0;  // transactions in a row without an acknowledgement or a refusal
+  // A read outside the jobs leaves a place whose one-item write still waits as it is: the
+  // waiting value goes out, and the place counts as read.
+  bool keep_waiting = false;
 };
 inline constexpr int kSilentReads = 5;
 bool PtnRecv(Program& p, int16_t dev, GroupTally& tally);
@@ -66,11 +70,12 @@ bool BlkSend(Program& p, int16_t dev, GroupTally& tally);
 bool OtrSend(Program& p, int16_t dev, GroupTally& tally);
 bool FixSend(Program& p, int16_t dev, GroupTally& tally);
 
-// Reads the four groups of controller dev, polling every monitor between two groups when asked.
-// True, and dev's bit of RcvMask set, when every read was acknowledged; false when one was not,
-// the controller stayed silent, or the job was cancelled or the program is ending before the
-// last place.
-bool RecvAll(Program& p, int16_t dev, bool poll_between);
+// Reads the four groups of controller dev, polling every monitor between two groups when asked;
+// a read for a job (`job`) stores over places whose write waits, any other leaves them. True,
+// and dev's bit of RcvMask set, when every read was acknowledged; false when one was not, the
+// controller stayed silent, or the job was cancelled or the program is ending before the last
+// place.
+bool RecvAll(Program& p, int16_t dev, bool poll_between, bool job);
 
 // Reads all settings of controller dev unless it was read before (its bit of SetLoadMask) or
 // the port is not open. Only a read that stored every value sets the bit; a controller chosen

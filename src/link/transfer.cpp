@@ -6,6 +6,7 @@
 #include "forms/control.h"
 #include "link/qd470_link.h"
 #include "link/wait_disp.h"
+#include "model/request_slot.h"
 #include "monitor/main_disp.h"
 #include "program/program.h"
 
@@ -40,17 +41,20 @@ void RecordMoved(Program& p, int16_t dev, const GroupPlace& place) {
   job.moved.insert({dev, place.data_item});
 }
 
-// After a transaction: the pass gives up when the line is gone or the controller has not
-// answered kSilentReads transactions in a row.
+// After a transaction: the pass gives up when the line is gone or the controller has answered
+// kSilentReads transactions in a row with neither an acknowledgement nor a refusal.
 bool LineGivenUp(Program& p, RecvCode code, GroupTally& tally) {
-  tally.silent = code == kRecvNone ? tally.silent + 1 : 0;
-  return tally.silent >= kSilentReads || p.Comm().Lost();
+  const bool answered = code == kRecvAck || code == kRecvRefused;
+  tally.unanswered = answered ? 0 : tally.unanswered + 1;
+  return tally.unanswered >= kSilentReads || p.Comm().Lost();
 }
 
 bool RecvGroup(Program& p, int16_t dev, SettingGroup group, GroupTally& tally) {
   int done = PlacesBefore(group);
   for (const GroupPlace& place : GroupPlaces(group)) {
-    if (place.ref.HasValue()) {
+    if (place.ref.HasValue() && tally.keep_waiting && WriteWaits(p, dev, place.data_item)) {
+      ++p.Link().job.values;
+    } else if (place.ref.HasValue()) {
       RecvCode code = kRecvNone;
       if (auto value = ReadItem(p, dev, place.data_item, &code)) {
         *ResolveStorage(p, dev, place.ref) = *value;
@@ -112,10 +116,11 @@ void TellShortPass(Program& p, forms::Form* owner, int16_t dev, bool send) {
   p.MsgBox(text);
 }
 
-bool RecvAll(Program& p, int16_t dev, bool poll_between) {
+bool RecvAll(Program& p, int16_t dev, bool poll_between, bool job) {
   using Group = bool (*)(Program&, int16_t, GroupTally&);
   p.Link().job.values = 0;
   GroupTally tally;
+  tally.keep_waiting = !job;
   bool first = true;
   for (Group group : {Group{PtnRecv}, Group{BlkRecv}, Group{OtrRecv}, Group{FixRecv}}) {
     if (!first && poll_between) PollAll(p);
@@ -172,7 +177,7 @@ void SetAllRecv(Program& p, int16_t& dev) {
     link.progress = &wait->ProgressBar1;
     p.Forms().Show(*wait);
   }
-  const bool whole = RecvAll(p, dev, p.CommState != 0);
+  const bool whole = RecvAll(p, dev, p.CommState != 0, false);
   // A controller chosen on the settings screen (not the read at start-up) that was not read
   // whole is said so, over the wait form while it still shows where the read stopped.
   if (!whole && p.CommState != 0) TellShortPass(p, wait, dev, false);
@@ -195,6 +200,6 @@ void MainDisp::SetTRsend(int16_t dev) {
       QD470::OtrSend(p_, dev, tally) && QD470::FixSend(p_, dev, tally);
 }
 
-bool MainDisp::SetTRecive(int16_t dev) { return QD470::RecvAll(p_, dev, false); }
+bool MainDisp::SetTRecive(int16_t dev) { return QD470::RecvAll(p_, dev, false, true); }
 
 }  // namespace qd470

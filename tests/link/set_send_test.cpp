@@ -4,6 +4,7 @@
 
 #include "editing/subdisp_tenkey.h"
 #include "model/request_slot.h"
+#include "model/setting_catalogue.h"
 #include "monitor/main_disp.h"
 #include "settings/default_settings.h"
 #include "settings/subdisp_set.h"
@@ -209,6 +210,33 @@ TEST_F(SetSendTest, ARefusedWriteRestoresTheValueHeldBeforeItsFirstEdit) {
   EXPECT_EQ(p().PrmData[0x27][0], 400);
   EXPECT_EQ(screen.lblStlh.Caption, shown);
   EXPECT_FALSE(screen.txtSetWait.Visible);
+}
+
+// Reads outside the jobs (the end of auto-tuning, a controller chosen on the settings screen,
+// the poll between its groups) leave a place whose write waits: the waiting value goes out, and
+// the read still counts as whole.
+TEST_F(SetSendTest, AReadOutsideAJobLeavesAPlaceWhoseWriteWaits) {
+  Connect(2, 2);
+  const uint16_t band = *WireItemMap(0, 0, 9);  // OUT1 proportional band of block 9
+  sim().SetValue(1, band, 77);
+  sim().SetValue(1, 0x000C, 30);
+  p().BlkData[0][1][9] = 55;
+  Queue(1, 0, 9, 55);
+  p().ManMvTbl()[1] = 40;
+  Queue(1, 103, 0, 40);
+  sim().QueueFault(SimLine::Fault::kEsc);
+  Tick();  // busy: both writes wait
+  p().Link().at_end.push_back(1);
+  while (!p().Link().at_end.empty()) QD470::AtEndRecv(p());
+  EXPECT_EQ(p().BlkData[0][1][9], 55);
+  int16_t dev = 1;
+  QD470::SetAllRecv(p(), dev);
+  EXPECT_EQ(p().BlkData[0][1][9], 55);
+  EXPECT_EQ(p().ManMvTbl()[1], 40);
+  EXPECT_EQ(p().SetLoadMask, 0b10);  // read whole
+  for (int i = 0; i < 30 && p().SendReq == 1; ++i) Tick();
+  EXPECT_EQ(sim().Value(1, band), 55);
+  EXPECT_EQ(sim().Value(1, 0x000C), 40);
 }
 
 TEST_F(SetSendTest, AWriteQueuedDuringAJobGoesOutAfterIt) {

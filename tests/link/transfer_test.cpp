@@ -490,17 +490,22 @@ TEST_F(TransferTest, TheLineVanishingMidTransferStopsItThereAndSaysSo) {
   EXPECT_EQ(p().CommErr[0], 1);
 }
 
-// A controller that stops answering during a send: the send gives up after a few silent writes
-// instead of waiting out every place, and says so.
-TEST_F(TransferTest, ASendToAControllerThatStopsAnsweringStopsAfterAFewSilentWrites) {
-  int pumps = 0;
-  pump().on_events = [&] {
-    if (++pumps == 100) sim().SetPresent(1, false);
-  };
-  RunJob(2, 1);
-  pump().on_events = nullptr;
-  EXPECT_EQ(p().Form<SubDisp_TRS>().ProgressBar1.Value, 100 + QD470::kSilentReads - 1);
-  EXPECT_EQ(told, std::vector<std::string>{Short(true, 100, false)});
+// A controller that stops answering during a send, or answers only busy or garbled: the send
+// gives up after a few such writes instead of running through every place, and says so.
+TEST_F(TransferTest, ASendToAControllerThatStopsAcknowledgingStopsAfterAFewWrites) {
+  for (auto fault : {SimLine::Fault::kSilence, SimLine::Fault::kEsc, SimLine::Fault::kGarbage}) {
+    SCOPED_TRACE(static_cast<int>(fault));
+    told.clear();
+    sim().SetFault(1, std::nullopt);
+    int pumps = 0;
+    pump().on_events = [&] {
+      if (++pumps == 100) sim().SetFault(1, fault);
+    };
+    RunJob(2, 1);
+    pump().on_events = nullptr;
+    EXPECT_EQ(p().Form<SubDisp_TRS>().ProgressBar1.Value, 100 + QD470::kSilentReads - 1);
+    EXPECT_EQ(told, std::vector<std::string>{Short(true, 100, false)});
+  }
 }
 
 // A write pending from before a job is ended by it only when the job moved that very setting of
