@@ -153,7 +153,7 @@ RecvCode CommObj::Transact(TrFrame& frame) {
   const int64_t wire_ns = static_cast<int64_t>(request.size()) * kBitsPerChar * 1'000'000'000 /
                           (baud_ > 0 ? baud_ : 19200);
   if (lost_ || !SendAll(request, NowNs() + MsToNs(reply_ms_) + wire_ns)) return kRecvNone;
-  frame.Recv = Receive(NowNs() + MsToNs(reply_ms_) + wire_ns);
+  frame.Recv = Receive(frame, NowNs() + MsToNs(reply_ms_) + wire_ns);
   frame.Kind = ClassifyReply(frame, frame.Recv);
   return static_cast<RecvCode>(frame.Kind);
 }
@@ -197,12 +197,19 @@ bool CommObj::SendAll(const std::string& text, int64_t deadline_ns) {
 }
 
 // Reads until ETX and the two BCC characters, a full buffer, the deadline, or a pause between
-// characters longer than the character timeout.
-std::string CommObj::Receive(int64_t deadline_ns) {
+// characters longer than the character timeout. A whole reply to another request (a late one)
+// is thrown away and the wait for the reply to `frame` goes on until the deadline.
+std::string CommObj::Receive(const TrFrame& frame, int64_t deadline_ns) {
   std::string reply;
   char buf[kMaxReply];
   size_t etx = std::string::npos;
-  while (reply.size() < kMaxReply && (etx == std::string::npos || reply.size() < etx + 3)) {
+  auto whole = [&] { return etx != std::string::npos && reply.size() >= etx + 3; };
+  for (;;) {
+    while (whole() && IsReplyToAnother(frame, std::string_view(reply).substr(0, etx + 3))) {
+      reply.erase(0, etx + 3);
+      etx = reply.find(kEtx, 1);
+    }
+    if (reply.size() >= kMaxReply || whole()) break;
     const int64_t wait_until =
         reply.empty() ? deadline_ns : std::min(deadline_ns, NowNs() + MsToNs(char_ms_));
     if (!WaitReady(POLLIN, wait_until)) break;

@@ -71,7 +71,7 @@ class CommObj {
 
  private:
   bool SendAll(const std::string& text, int64_t deadline_ns);
-  std::string Receive(int64_t deadline_ns);
+  std::string Receive(const TrFrame& frame, int64_t deadline_ns);
   // Waits until fd_ is ready for `events` or the deadline passes; false on timeout or loss.
   bool WaitReady(short events, int64_t deadline_ns);
   void MarkLost() { lost_ = true; }

@@ -82,6 +82,16 @@ RecvCode ClassifyReply(const TrFrame& frame, std::string_view reply) {
   return first == kNak ? kRecvRefused : kRecvEscape;
 }
 
+bool IsReplyToAnother(const TrFrame& frame, std::string_view reply) {
+  if (reply.empty() || (reply[0] != kAck && reply[0] != kNak && reply[0] != kEsc)) return false;
+  const size_t short_len = 1 + kHeadLen + 1 + kBccLen;
+  if (reply.size() != short_len && reply.size() != short_len + kDataLen) return false;
+  const std::string_view body = reply.substr(1, reply.size() - 1 - kBccLen);
+  if (body.back() != kEtx || reply.substr(reply.size() - kBccLen) != Bcc(body)) return false;
+  const std::string head = std::string{frame.Adr, frame.SubAdr, frame.Cmd} + frame.Item;
+  return body.substr(0, kHeadLen) != head;
+}
+
 std::optional<int16_t> ReplyData(const TrFrame& frame, std::string_view reply) {
   if (ClassifyReply(frame, reply) != kRecvAck || !ReplyCarriesData(frame.Cmd)) return std::nullopt;
   auto value = ParseHex4(reply.substr(1 + kHeadLen, kDataLen));

@@ -62,6 +62,11 @@ size_t ReplyLength(const TrFrame& frame, char first);
 // with every echoed field and the BCC right is that class; anything else is kRecvOther.
 RecvCode ClassifyReply(const TrFrame& frame, std::string_view reply);
 
+// True when `reply` is a whole, well-formed reply (ACK, NAK or ESC, the fields, ETX and a right
+// BCC) to a request other than `frame`: another address, command or item. Such a reply is a late
+// answer to an earlier request, never the answer to this one.
+bool IsReplyToAnother(const TrFrame& frame, std::string_view reply);
+
 // The value of the data field of an acknowledged reply to a read; nullopt when the reply holds
 // no 4-digit data.
 std::optional<int16_t> ReplyData(const TrFrame& frame, std::string_view reply);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cerrno>
 #include <functional>
 
@@ -173,6 +174,26 @@ TEST(CommObj, RepliesOfTheLineAreClassified) {
   TrFrame absent = MakeFrame(7, kCmdRead, 0x0080);
   EXPECT_EQ(comm.Transact(absent), kRecvNone);
   EXPECT_EQ(comm.Transact(read), kRecvAck);
+  // A spell of slow replies: each comes after its request has timed out, during a later one,
+  // and is thrown away there. Once the line answers on time again, the replies left over from
+  // the spell are passed over and every request gets its own reply.
+  sim.SetValue(0, 0x0080, 55);
+  sim.SetValue(1, 0x0080, 66);
+  // Three different requests in turn, so that a reply two requests late is no match either.
+  std::array<TrFrame, 3> frames{read, MakeFrame(0, kCmdRead, 0x0080),
+                                MakeFrame(1, kCmdRead, 0x0080)};
+  const std::array<int16_t, 3> values{-1234, 55, 66};
+  sim.SetReplyDelayMs(35);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(comm.Transact(frames[i % 3]), kRecvNone);
+  sim.SetReplyDelayMs(0);
+  int in_step = 0;
+  for (int i = 0; i < 6; ++i) {
+    TrFrame& frame = frames[i % 3];
+    const bool own =
+        comm.Transact(frame) == kRecvAck && ReplyData(frame, frame.Recv) == values[i % 3];
+    in_step = own ? in_step + 1 : 0;
+  }
+  EXPECT_GE(in_step, 4);
   // No single wait is longer than the reply timeout and the request's wire time.
   EXPECT_LE(sys.max_poll_ms, 20 + 6);
 }
