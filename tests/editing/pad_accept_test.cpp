@@ -74,6 +74,24 @@ TEST_F(PadAcceptTest, UnchangedValueRequestsNoWriteAndKeepsAPendingOne) {
   ExpectPending(p(), kCh, kPtn, 31, p().Pending.back().EditIdx, 7);
 }
 
+// With as many writes waiting as the queue holds, a new place is refused before anything is
+// stored; a new value of a waiting place still replaces it.
+TEST_F(PadAcceptTest, AnEditBeyondTheWaitingWritesIsRefusedUnstored) {
+  DblClick("lblSV", 3);
+  Type("100\r");
+  p().Pending.resize(kMaxWaitingWrites, p().Pending.back());
+  const std::string shown = L("lblSV", 4).Caption;
+  DblClick("lblSV", 4);
+  Type("200\r");
+  EXPECT_EQ(msg().Texts(), std::vector<std::string>{p().LoadResString(589)});
+  EXPECT_NE(StepSv(4), 200);
+  EXPECT_EQ(L("lblSV", 4).Caption, shown);
+  DblClick("lblSV", 3);
+  Type("300\r");
+  EXPECT_EQ(StepSv(3), 300);
+  EXPECT_EQ(p().Pending.front().SendVal, 300);
+}
+
 TEST_F(PadAcceptTest, LimitsAreInclusiveAndARefusalKeepsThePadOpen) {
   struct Row {
     std::string keys;
@@ -98,7 +116,7 @@ TEST_F(PadAcceptTest, LimitsAreInclusiveAndARefusalKeepsThePadOpen) {
     EXPECT_EQ(msg().Texts(), std::vector<std::string>{"The value is out of the range."});
     EXPECT_EQ(p().BlkData[3][kCh][1], 50);
     EXPECT_TRUE(pad().lblInput.Caption->empty());  // the entry is emptied,
-    EXPECT_EQ(Box(), shown);                      // the box keeps the refused text
+    EXPECT_EQ(Box(), shown);                       // the box keeps the refused text
     Type("9");
     EXPECT_EQ(Box(), "9");
     pad().cmdCAN_Click();

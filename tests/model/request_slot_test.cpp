@@ -1,4 +1,5 @@
-// Tests of the request slot of the one-item write.
+// Tests of the queue of one-item writes: what a new write replaces, what a refusal restores, and
+// the bound beyond which an edit is refused.
 #include "model/request_slot.h"
 
 #include <gtest/gtest.h>
@@ -21,26 +22,56 @@ TEST(RequestSlot, QueuedWriteIsNotRedirectedByLaterChanges) {
   EXPECT_EQ(state.SendReq, 1);
   // The settings screen moves on: another controller, pattern, item, step and value.
   Target(state, 9, 5, 0, 1, -40);
-  EXPECT_EQ(state.Pending.back().SetCh, 3);
-  EXPECT_EQ(state.Pending.back().SetPtn, 2);
-  EXPECT_EQ(state.Pending.back().EditItem, 18);
-  EXPECT_EQ(state.Pending.back().EditIdx, 7);
-  EXPECT_EQ(state.Pending.back().SendVal, 125);
-  EXPECT_EQ(state.SendReq, 1);
+  ASSERT_EQ(state.Pending.size(), 1u);
+  const PendingWrite& w = state.Pending.front();
+  EXPECT_EQ((std::array{w.SetCh, w.SetPtn, w.EditItem, w.EditIdx, w.SendVal}),
+            (std::array<int16_t, 5>{3, 2, 18, 7, 125}));
+  EXPECT_EQ(w.item, 0x1271);  // step time of pattern 2, step 7
 }
 
-TEST(RequestSlot, NewerRequestReplacesPendingOne) {
+// Another place waits behind; the same place takes the newer value where it stands; commands
+// are never merged.
+TEST(RequestSlot, OnlyAWriteOfTheSamePlaceIsReplaced) {
   ProgramState state;
-  Target(state, 3, 2, 18, 7, 125);
+  Target(state, 1, 0, 17, 0, 7);
+  QueueWrite(state, 5);
+  Target(state, 1, 0, 17, 2, 9);
+  QueueWrite(state, 6);
+  Target(state, 1, 3, 0, 4, 50);  // a block item: the pattern shown is no part of its place
+  QueueWrite(state, 40);
+  Target(state, 1, 0, 98, 0, 1);  // RUN, twice
   QueueWrite(state);
-  Target(state, 0, 0, 98, 7, 1);  // RUN on the main screen
   QueueWrite(state);
-  EXPECT_EQ(state.SendReq, 1);
-  EXPECT_EQ(state.Pending.back().SetCh, 0);
-  EXPECT_EQ(state.Pending.back().SetPtn, 0);
-  EXPECT_EQ(state.Pending.back().EditItem, 98);
-  EXPECT_EQ(state.Pending.back().EditIdx, 7);
-  EXPECT_EQ(state.Pending.back().SendVal, 1);
+  Target(state, 1, 0, 17, 0, 8);
+  QueueWrite(state, 7);
+  Target(state, 1, 7, 0, 4, 51);
+  QueueWrite(state, 50);
+  std::vector<std::pair<int16_t, int16_t>> queued;  // setting and value, in queue order
+  for (const PendingWrite& w : state.Pending) queued.push_back({w.EditItem, w.SendVal});
+  EXPECT_EQ(queued, (std::vector<std::pair<int16_t, int16_t>>{
+                        {17, 8}, {17, 9}, {0, 51}, {98, 1}, {98, 1}}));
+  EXPECT_EQ(state.Pending.front().before, 5);  // held before the first waiting edit
+}
+
+// 7 held, 9 waits, 11 replaces it and is refused: 7 again, with the SV limit pulled along.
+TEST(RequestSlot, ARefusalRestoresTheValueHeldBeforeTheFirstWaitingEdit) {
+  ProgramState state;
+  Target(state, 2, 0, 33, 0, 9);
+  QueueWrite(state, 7);
+  Target(state, 2, 0, 33, 0, 11);
+  QueueWrite(state, 9);
+  state.PrmData[0x01][2] = 11;
+  Target(state, 2, 0, 69, 0, 300);  // scaling high, which pulled the SV high limit from 400
+  QueueWrite(state, 500);
+  NotePulled(state, 0x27, 400);
+  state.PrmData[0x2C][2] = 300;
+  state.PrmData[0x27][2] = 300;
+  for (const PendingWrite& w : std::deque<PendingWrite>(state.Pending)) UndoWrite(state, w.seq);
+  EXPECT_EQ(state.PrmData[0x01][2], 7);
+  EXPECT_EQ(state.PrmData[0x2C][2], 500);
+  EXPECT_EQ(state.PrmData[0x27][2], 400);
+  EXPECT_TRUE(state.Pending.empty());
+  EXPECT_EQ(state.SendReq, 0);
 }
 
 TEST(RequestSlot, WriteQueuedDuringAJobKeepsTheJobWord) {
@@ -52,6 +83,21 @@ TEST(RequestSlot, WriteQueuedDuringAJobKeepsTheJobWord) {
     EXPECT_EQ(state.SendReq, job);
     EXPECT_EQ(state.Pending.size(), 1u);
   }
+}
+
+// Beyond the bound only a write that replaces a waiting one of its place finds room.
+TEST(RequestSlot, AFullQueueTakesOnlyANewValueOfAWaitingPlace) {
+  ProgramState state;
+  Target(state, 0, 0, 96, 0, 1);
+  for (size_t i = 0; i + 1 < kMaxWaitingWrites; ++i) QueueWrite(state);
+  Target(state, 0, 0, 33, 0, 1);
+  EXPECT_TRUE(QueueWrite(state, 0));
+  EXPECT_TRUE(WriteRoom(state, 0, 33, 0, 0));
+  EXPECT_FALSE(WriteRoom(state, 0, 34, 0, 0));
+  EXPECT_FALSE(WriteRoom(state, 0, 96, 0, 0));
+  Target(state, 0, 0, 34, 0, 1);
+  EXPECT_FALSE(QueueWrite(state, 0));
+  EXPECT_EQ(state.Pending.size(), kMaxWaitingWrites);
 }
 
 }  // namespace
