@@ -15,10 +15,16 @@ void Target(ProgramState& s, int16_t ch, int16_t ptn, int16_t item, int16_t idx,
   s.SendVal = val;
 }
 
+// The operator sets `val` where memory held `before` (none: a command).
+bool Queue(ProgramState& s, int16_t ch, int16_t ptn, int16_t item, int16_t idx, int16_t val,
+           std::optional<int16_t> before = std::nullopt) {
+  Target(s, ch, ptn, item, idx, val);
+  return QueueWrite(s, before);
+}
+
 TEST(RequestSlot, QueuedWriteIsNotRedirectedByLaterChanges) {
   ProgramState state;
-  Target(state, 3, 2, 18, 7, 125);
-  QueueWrite(state);
+  Queue(state, 3, 2, 18, 7, 125);
   EXPECT_EQ(state.SendReq, 1);
   // The settings screen moves on: another controller, pattern, item, step and value.
   Target(state, 9, 5, 0, 1, -40);
@@ -33,19 +39,13 @@ TEST(RequestSlot, QueuedWriteIsNotRedirectedByLaterChanges) {
 // are never merged.
 TEST(RequestSlot, OnlyAWriteOfTheSamePlaceIsReplaced) {
   ProgramState state;
-  Target(state, 1, 0, 17, 0, 7);
-  QueueWrite(state, 5);
-  Target(state, 1, 0, 17, 2, 9);
-  QueueWrite(state, 6);
-  Target(state, 1, 3, 0, 4, 50);  // a block item: the pattern shown is no part of its place
-  QueueWrite(state, 40);
-  Target(state, 1, 0, 98, 0, 1);  // RUN, twice
+  Queue(state, 1, 0, 17, 0, 7, 5);
+  Queue(state, 1, 0, 17, 2, 9, 6);
+  Queue(state, 1, 3, 0, 4, 50, 40);  // a block item: the pattern shown is no part of its place
+  Queue(state, 1, 0, 98, 0, 1);      // RUN, twice
   QueueWrite(state);
-  QueueWrite(state);
-  Target(state, 1, 0, 17, 0, 8);
-  QueueWrite(state, 7);
-  Target(state, 1, 7, 0, 4, 51);
-  QueueWrite(state, 50);
+  Queue(state, 1, 0, 17, 0, 8, 7);
+  Queue(state, 1, 7, 0, 4, 51, 50);
   std::vector<std::pair<int16_t, int16_t>> queued;  // setting and value, in queue order
   for (const PendingWrite& w : state.Pending) queued.push_back({w.EditItem, w.SendVal});
   EXPECT_EQ(queued, (std::vector<std::pair<int16_t, int16_t>>{
@@ -56,13 +56,10 @@ TEST(RequestSlot, OnlyAWriteOfTheSamePlaceIsReplaced) {
 // 7 held, 9 waits, 11 replaces it and is refused: 7 again, with the SV limit pulled along.
 TEST(RequestSlot, ARefusalRestoresTheValueHeldBeforeTheFirstWaitingEdit) {
   ProgramState state;
-  Target(state, 2, 0, 33, 0, 9);
-  QueueWrite(state, 7);
-  Target(state, 2, 0, 33, 0, 11);
-  QueueWrite(state, 9);
+  Queue(state, 2, 0, 33, 0, 9, 7);
+  Queue(state, 2, 0, 33, 0, 11, 9);
   state.PrmData[0x01][2] = 11;
-  Target(state, 2, 0, 69, 0, 300);  // scaling high, which pulled the SV high limit from 400
-  QueueWrite(state, 500);
+  Queue(state, 2, 0, 69, 0, 300, 500);  // scaling high, which pulled the SV high limit from 400
   NotePulled(state, 0x27, 400);
   state.PrmData[0x2C][2] = 300;
   state.PrmData[0x27][2] = 300;
