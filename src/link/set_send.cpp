@@ -99,6 +99,7 @@ void SetSend(Program& p) {
     return;
   }
   LinkState& link = p.Link();
+  std::erase_if(link.write_failed, [&](int16_t ch) { return !WriteWaits(p, ch); });
   const PendingWrite* next = NextWrite(p);
   if (!next) {  // every controller with a write failed its last attempt: the poll goes on first
     if (PollStep(p, p.Pending.front().SetCh)) link.write_failed.clear();

@@ -30,7 +30,8 @@ bool IsOperatorCommand(int number) {
 }
 
 bool WriteRoom(const ProgramState& state, int ch, int number, int pattern, int index) {
-  if (state.Pending.size() < kMaxWaitingWrites) return true;
+  // Without a line nothing is sent, and settings may be prepared for a file: no bound then.
+  if (state.PortOpen == 0 || state.Pending.size() < kMaxWaitingWrites) return true;
   const auto item = WireItemMap(number, pattern, index);
   return item && SamePlace(state.Pending, ch, number, *item) != state.Pending.end();
 }

@@ -16,7 +16,7 @@ inline constexpr size_t kMaxWaitingWrites = 256;
 bool IsOperatorCommand(int number);
 
 // Whether a write of setting `number` of controller `ch` can wait: it takes the place of a
-// waiting write of the same place, or the queue has room for one more.
+// waiting write of the same place, or the queue has room for one more, or no port is open.
 bool WriteRoom(const ProgramState& state, int ch, int number, int pattern, int index);
 
 // Queues the write of SendVal to the place named by SetCh, SetPtn, EditItem and EditIdx; the

@@ -23,7 +23,8 @@ class SubDisp_Set : public forms::Form {
 
   // Display (refills the whole screen for the controller and pattern chosen in the selectors).
   void SetDispUpDate();
-  // The wait text shows while a one-item write waits for the controller chosen on the screen.
+  // The wait text shows while a one-item write waits for the controller chosen on the screen
+  // (without a line nothing is sent and nothing is waited for).
   void ShowWaitText();
   void CRTextsetBLK();
   void CRTextsetFIX();

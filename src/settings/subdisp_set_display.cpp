@@ -6,13 +6,13 @@
 #include <string_view>
 #include <utility>
 
-#include "model/setting_catalogue.h"
-#include "settings/edit_selectors.h"
-#include "settings/profile.h"
 #include "model/request_slot.h"
-#include "settings/subdisp_set.h"
+#include "model/setting_catalogue.h"
 #include "program/program.h"
 #include "program/zero_clip.h"
+#include "settings/edit_selectors.h"
+#include "settings/profile.h"
+#include "settings/subdisp_set.h"
 
 namespace qd470 {
 
@@ -55,7 +55,7 @@ void SubDisp_Set::TakeShownSelection() {
 
 void SubDisp_Set::ShowWaitText() {
   int16_t ch = static_cast<int16_t>(cmbName.ListIndex());
-  txtSetWait.Visible = WriteWaits(p_, QD470::ZeroClip(ch));
+  txtSetWait.Visible = p_.PortOpen != 0 && WriteWaits(p_, QD470::ZeroClip(ch));
 }
 
 void SubDisp_Set::SetDispUpDate() {

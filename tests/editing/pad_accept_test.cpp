@@ -77,6 +77,7 @@ TEST_F(PadAcceptTest, UnchangedValueRequestsNoWriteAndKeepsAPendingOne) {
 // With as many writes waiting as the queue holds, a new place is refused before anything is
 // stored; a new value of a waiting place still replaces it.
 TEST_F(PadAcceptTest, AnEditBeyondTheWaitingWritesIsRefusedUnstored) {
+  p().PortOpen = -1;
   DblClick("lblSV", 3);
   Type("100\r");
   p().Pending.resize(kMaxWaitingWrites, p().Pending.back());

@@ -85,6 +85,7 @@ TEST(RequestSlot, WriteQueuedDuringAJobKeepsTheJobWord) {
 // Beyond the bound only a write that replaces a waiting one of its place finds room.
 TEST(RequestSlot, AFullQueueTakesOnlyANewValueOfAWaitingPlace) {
   ProgramState state;
+  state.PortOpen = -1;
   Target(state, 0, 0, 96, 0, 1);
   for (size_t i = 0; i + 1 < kMaxWaitingWrites; ++i) QueueWrite(state);
   Target(state, 0, 0, 33, 0, 1);
@@ -95,6 +96,8 @@ TEST(RequestSlot, AFullQueueTakesOnlyANewValueOfAWaitingPlace) {
   Target(state, 0, 0, 34, 0, 1);
   EXPECT_FALSE(QueueWrite(state, 0));
   EXPECT_EQ(state.Pending.size(), kMaxWaitingWrites);
+  state.PortOpen = 0;  // nothing is sent without a line: edits prepared for a file are not bound
+  EXPECT_TRUE(QueueWrite(state, 0));
 }
 
 }  // namespace
