@@ -9,6 +9,7 @@
 #include "model/request_slot.h"
 #include "monitor/main_disp.h"
 #include "program/program.h"
+#include "resources/strings.h"
 
 namespace qd470::QD470 {
 namespace {
@@ -95,10 +96,6 @@ uint32_t Bit(int16_t dev) { return uint32_t{1} << dev; }
 // Sets controller dev's bit of a 32-bit mask (bit 31 is the sign bit).
 void SetBit(int32_t& mask, int16_t dev) {
   mask = static_cast<int32_t>(static_cast<uint32_t>(mask) | Bit(dev));
-}
-
-void ReplaceFirst(std::string& text, const std::string& mark, const std::string& by) {
-  if (const size_t at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), by);
 }
 
 }  // namespace

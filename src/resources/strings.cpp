@@ -17,6 +17,10 @@ std::string_view ResString(Language lang, int number) {
   return it->text;
 }
 
+void ReplaceFirst(std::string& text, std::string_view mark, std::string_view by) {
+  if (const size_t at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), by);
+}
+
 std::string MenuTitle(std::string_view menu_caption) {
   // A trailing "(&X)" goes as a whole; an "&" inside the text only marks the letter after it.
   if (menu_caption.size() >= 4 && menu_caption.ends_with(')') &&

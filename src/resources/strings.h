@@ -15,6 +15,9 @@ inline constexpr int kLastStringNumber = 589;
 // Text of string `number` in `lang`; empty for a number that has no text.
 std::string_view ResString(Language lang, int number);
 
+// Puts `by` in place of the first `mark` ("%1", "%2") of a text that takes numbers or names.
+void ReplaceFirst(std::string& text, std::string_view mark, std::string_view by);
+
 // The title of a dialog opened from a menu: the menu's text without its access key
 // ("Printer Selection(&S)" gives "Printer Selection").
 std::string MenuTitle(std::string_view menu_caption);
