@@ -54,6 +54,12 @@ int16_t Chosen(const forms::ComboBox& list) {
   return QD470::ZeroClip(index);
 }
 
+// A send changes no value on the settings screen, only where its status line says the values
+// came from.
+void ShowSentSource(Program& p) {
+  if (p.Forms().IsLoaded<SubDisp_Set>()) p.Form<SubDisp_Set>().SetStatusLine();
+}
+
 void CopyJob(Program& p, MainDisp& main) {
   SubDisp_Copy& dialog = p.Form<SubDisp_Copy>();
   const int16_t a = Chosen(dialog.cmbName(0));
@@ -70,6 +76,7 @@ void CopyJob(Program& p, MainDisp& main) {
   p.Form<SubDisp_Set>().SetDispUpDate();
   StartProgress(p, dialog.ProgressBar1, kAllPlaces);
   main.SetTRsend(b);
+  ShowSentSource(p);
   if (p.SendReq == kReqCopy) QD470::TellShortPass(p, &dialog, b, true);
 }
 
@@ -81,6 +88,7 @@ void RunJob(Program& p, MainDisp& main) {
       StartProgress(p, dialog.ProgressBar1, 0);
       const int16_t dev = Chosen(dialog.cmbName);
       main.SetTRsend(dev);
+      ShowSentSource(p);
       // Cancelled (4) or stopped by a refusal already told (0): nothing more is said.
       if (p.SendReq == kReqSendAll) QD470::TellShortPass(p, &dialog, dev, true);
       break;
@@ -91,7 +99,6 @@ void RunJob(Program& p, MainDisp& main) {
       const int16_t dev = Chosen(dialog.cmbName);
       main.SetTRecive(dev);
       if (p.EndReq == -1) break;  // the program ends: the screens are gone, nothing is redrawn
-      p.FileLoaded = 0;
       p.Form<SubDisp_Set>().SetDispUpDate();
       if (p.SendReq == kReqReceiveAll) QD470::TellShortPass(p, &dialog, dev, false);
       break;

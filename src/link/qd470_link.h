@@ -79,7 +79,8 @@ bool RecvAll(Program& p, int16_t dev, bool poll_between, bool job);
 
 // Reads all settings of controller dev unless it was read before (its bit of SetLoadMask) or
 // the port is not open. Only a read that stored every value sets the bit; a controller chosen
-// on the settings screen that was not read whole is said so (TellShortPass).
+// on the settings screen that was not read whole is said so (TellShortPass). SourceTbl keeps
+// how many values the read stored.
 void SetAllRecv(Program& p, int16_t& dev);
 
 // After a pass of all settings of controller dev (a send when `send`) that did not move every

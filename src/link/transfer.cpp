@@ -98,6 +98,12 @@ void SetBit(int32_t& mask, int16_t dev) {
   mask = static_cast<int32_t>(static_cast<uint32_t>(mask) | Bit(dev));
 }
 
+// A pass of all settings of dev has ended: the values it moved hold in memory what the
+// controller holds.
+void RecordPass(Program& p, int16_t dev) {
+  p.SourceTbl[dev] = {SettingSource::kLine, static_cast<int16_t>(p.Link().job.values)};
+}
+
 }  // namespace
 
 void TellShortPass(Program& p, forms::Form* owner, int16_t dev, bool send) {
@@ -175,6 +181,7 @@ void SetAllRecv(Program& p, int16_t& dev) {
     p.Forms().Show(*wait);
   }
   const bool whole = RecvAll(p, dev, p.CommState != 0, false);
+  RecordPass(p, dev);
   // A controller chosen on the settings screen (not the read at start-up) that was not read
   // whole is said so, over the wait form while it still shows where the read stopped.
   if (!whole && p.CommState != 0) TellShortPass(p, wait, dev, false);
@@ -195,8 +202,13 @@ void MainDisp::SetTRsend(int16_t dev) {
   QD470::GroupTally tally;
   QD470::PtnSend(p_, dev, tally) && QD470::BlkSend(p_, dev, tally) &&
       QD470::OtrSend(p_, dev, tally) && QD470::FixSend(p_, dev, tally);
+  QD470::RecordPass(p_, dev);
 }
 
-bool MainDisp::SetTRecive(int16_t dev) { return QD470::RecvAll(p_, dev, false, true); }
+bool MainDisp::SetTRecive(int16_t dev) {
+  const bool whole = QD470::RecvAll(p_, dev, false, true);
+  QD470::RecordPass(p_, dev);
+  return whole;
+}
 
 }  // namespace qd470

@@ -84,6 +84,15 @@ inline constexpr int16_t kStatAutoTuning = 4;
 inline constexpr int16_t kStatRun = 8;
 inline constexpr int16_t kStatHold = 16;
 
+// Where the settings of one controller held in memory came from, as the settings screen's status
+// line tells it.
+struct SettingSource {
+  enum From : int16_t { kDefaults, kFile, kLine };
+  From from = kDefaults;
+  int16_t values = 0;  // kLine: how many of the 1843 values the last read or send moved
+  bool operator==(const SettingSource&) const = default;
+};
+
 struct ProgramState {
   // Data file names, chosen by language at start-up.
   std::string TypeFileName = "QD4TYPE.DAT";
@@ -147,7 +156,9 @@ struct ProgramState {
   std::deque<PendingWrite> Pending;
   uint32_t PendingSeq = 0;  // sequence number of the last write queued
 
-  int16_t FileLoaded = 0;
+  // FileLoaded, kept per controller and with the other sources beside the setting file: a file
+  // loaded into one controller says nothing of where the others' settings came from.
+  std::array<SettingSource, kMaxDevices> SourceTbl{};
   int16_t StartRead = 0;
   int32_t RcvMask = 0;
   int32_t SetLoadMask = 0;

@@ -52,6 +52,7 @@ class MainDisp : public forms::Form {
 
   // The device link (defined in src/link/).
   void tmrComm_Timer();
+  // Send and read all settings of dev; each keeps in SourceTbl how many values it moved.
   void SetTRsend(int16_t dev);
   // True when every setting was read and acknowledged.
   bool SetTRecive(int16_t dev);

@@ -440,6 +440,7 @@ constexpr StringEntry kEnglishTable[] = {
      "port is opened only at start-up."},
     {588, "Check the controller and the line, then try again."},
     {589, "Too many setting values are waiting to be written. Wait until they are written, then set this value again."},
+    {590, "Read in part from the QD-470: %1 of its 1843 values"},
 };
 
 static_assert(IsStrictlyAscending(kEnglishTable), "English table must be sorted by number");

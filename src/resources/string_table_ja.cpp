@@ -435,6 +435,7 @@ constexpr StringEntry kJapaneseTable[] = {
      "回線が復旧したらプログラムを起動し直してください。"},
     {588, "調節計と通信回線を確認してから、もう一度実行してください。"},
     {589, "書き込み待ちの設定値が多すぎます。書き込みが終わってから、もう一度設定してください。"},
+    {590, "QD-470から一部読込み（1843 個中 %1 個）"},
 };
 
 static_assert(IsStrictlyAscending(kJapaneseTable), "Japanese table must be sorted by number");

@@ -10,7 +10,7 @@ namespace qd470 {
 enum class Language { kEnglish, kJapanese };
 
 // Highest string number the table can hold.
-inline constexpr int kLastStringNumber = 589;
+inline constexpr int kLastStringNumber = 590;
 
 // Text of string `number` in `lang`; empty for a number that has no text.
 std::string_view ResString(Language lang, int number);

@@ -83,6 +83,7 @@ void Datainitial(ProgramState& state) {
       for (const CodeDefault& d : kBlockDefaults) state.BlkData[d.code][c][b] = d.value;
     }
   }
+  state.SourceTbl.fill({SettingSource::kDefaults});
 }
 
 }  // namespace qd470

@@ -22,7 +22,7 @@ DefaultRange DefaultInputRange(int16_t ctrl_type, int16_t in_range);
 
 // Writes the fixed defaults, the input-range defaults and the block defaults into the setting
 // tables of controllers 0 to 31. A negative InRange in DevRec is set to 0 in memory. Every other
-// setting keeps its value; nothing is sent.
+// setting keeps its value; nothing is sent. Every controller then holds the defaults (SourceTbl).
 void Datainitial(ProgramState& state);
 
 }  // namespace qd470

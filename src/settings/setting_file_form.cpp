@@ -20,15 +20,18 @@ constexpr int kNoFolder = 582;
 constexpr int kButtonW = 1500, kButtonH = 420;
 
 // The controllers a loaded file filled count as read: choosing one on the settings screen shows
-// the file's values instead of reading the controller over them.
+// the file's values instead of reading the controller over them. Their settings came from the
+// file; those of the others keep their source.
 void MarkLoaded(Program& p, const SettingFileLayout& layout) {
-  uint32_t mask = static_cast<uint32_t>(p.SetLoadMask);
+  const auto mark = [&p](int dev) {
+    p.SetLoadMask = static_cast<int32_t>(static_cast<uint32_t>(p.SetLoadMask) | 1u << dev);
+    p.SourceTbl[dev] = {SettingSource::kFile};
+  };
   if (layout.all_controllers) {
-    for (int dev = 0; dev < layout.fix_devices && dev < kMaxDevices; ++dev) mask |= 1u << dev;
+    for (int dev = 0; dev < layout.fix_devices && dev < kMaxDevices; ++dev) mark(dev);
   } else if (layout.dev >= 0 && layout.dev < kMaxDevices) {
-    mask |= 1u << layout.dev;
+    mark(layout.dev);
   }
-  p.SetLoadMask = static_cast<int32_t>(mask);
 }
 
 }  // namespace
@@ -115,7 +118,6 @@ void SettingFileForm::Load() {
     case SettingFileRead::kLoaded:
       break;
   }
-  p_.FileLoaded = kTrue;
   p_.RcvMask = 0;
   MarkLoaded(p_, layout);
   p_.SelStepNow = -1;

@@ -154,6 +154,7 @@ void SubDisp_File::CopyWholeController(int16_t srcDev, int16_t dstDev) {
   FilecopyallOTR(srcDev, dstDev);
   for (int16_t ptn = 0; ptn < kPatterns; ++ptn) FilecopyallPRG(srcDev, dstDev, ptn, ptn);
   FilecopyallBLK(srcDev, dstDev);
+  p_.SourceTbl[dstDev] = p_.SourceTbl[srcDev];
 }
 
 void SubDisp_File::OpenFrame(forms::Frame& frame) {

@@ -25,7 +25,7 @@ class SubDisp_File : public forms::Form {
   // PrmData codes 00 to 3E, 46 and 47.
   void FilecopyallOTR(int16_t srcDev, int16_t dstDev);
   // A whole controller: FilecopyallOTR, FilecopyallPRG for every pattern onto itself, then
-  // FilecopyallBLK.
+  // FilecopyallBLK. The target's settings then come from where the source's came from.
   void CopyWholeController(int16_t srcDev, int16_t dstDev);
 
   void cmdFileall_Click();

@@ -28,6 +28,8 @@ class SubDisp_Set : public forms::Form {
   void ShowWaitText();
   void CRTextsetBLK();
   void CRTextsetFIX();
+  // The status line: where the settings of the shown controller came from (SourceTbl).
+  void SetStatusLine();
   // Display text of a raw value of the current edit item: out of its limits, a message and the
   // text of the broken limit.
   std::string ValueText(int16_t raw);
@@ -202,7 +204,6 @@ class SubDisp_Set : public forms::Form {
   void CRTextsetPTN();
   void CRTextsetOTR();
   void FillLabel(std::string_view label, int16_t index);
-  void SetStatusLine();
 
   // Visibility and edit lock (subdisp_set_visibility.cpp).
   void CRTSpcSet();

@@ -8,8 +8,10 @@
 
 #include "model/request_slot.h"
 #include "model/setting_catalogue.h"
+#include "model/setting_groups.h"
 #include "program/program.h"
 #include "program/zero_clip.h"
+#include "resources/strings.h"
 #include "settings/edit_selectors.h"
 #include "settings/profile.h"
 #include "settings/subdisp_set.h"
@@ -37,6 +39,10 @@ constexpr std::string_view kOtherLabels[] = {
 constexpr std::string_view kFixedLabels[] = {
     "lblFSv",   "lblFP",    "lblFI",   "lblFD",   "lblFArw",  "lblFPb",   "lblFalm1", "lblFalm2",
     "lblFalm3", "lblFalm4", "lblFOlh", "lblFOll", "lblFOlhb", "lblFOllb", "lblFOrat"};
+
+// Status line texts: the settings came from a setting file, from the controller (all of them or
+// in part), or are the defaults.
+constexpr int kStatusFile = 351, kStatusLine = 352, kStatusDefaults = 353, kStatusLineInPart = 590;
 
 const SelectorRow& RowOfLabel(std::string_view label) {
   const SelectorRow* row = FindSelectorByLabel(label);
@@ -70,17 +76,18 @@ void SubDisp_Set::SetDispUpDate() {
 }
 
 void SubDisp_Set::SetStatusLine() {
-  const int d = shown_ch_;
-  const bool received = ((static_cast<uint32_t>(p_.RcvMask) >> d) & 1u) != 0;
-  // With reading at start, a controller whose read stopped short is left to be read again.
-  const bool read = ((static_cast<uint32_t>(p_.SetLoadMask) >> d) & 1u) != 0;
-  int text = 353;
-  if (p_.FileLoaded == kTrue) {
-    text = 351;
-  } else if ((p_.StartRead == kTrue && read) || received) {
-    text = 352;
+  const SettingSource& source = p_.SourceTbl[shown_ch_];
+  if (source.from == SettingSource::kFile) {
+    lblStatus.Caption = p_.LoadResString(kStatusFile);
+  } else if (source.from == SettingSource::kDefaults) {
+    lblStatus.Caption = p_.LoadResString(kStatusDefaults);
+  } else if (source.values >= kValuePlaces) {
+    lblStatus.Caption = p_.LoadResString(kStatusLine);
+  } else {
+    std::string text = p_.LoadResString(kStatusLineInPart);
+    ReplaceFirst(text, "%1", std::to_string(source.values));
+    lblStatus.Caption = text;
   }
-  lblStatus.Caption = p_.LoadResString(text);
 }
 
 // Runs the label's selector, then shows the stored value (or one part of a time value) through

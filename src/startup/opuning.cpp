@@ -72,7 +72,6 @@ Opuning::Opuning(Program& program)
 }
 
 void Opuning::Form_Load() {
-  p_.FileLoaded = 0;
   Caption = p_.LoadResString(1);
   fraCond.Caption = p_.LoadResString(458);
   lblDev.Caption = p_.LoadResString(459);

@@ -12,7 +12,7 @@ class Opuning : public forms::Form {
  public:
   explicit Opuning(Program& program);
 
-  // Clears FileLoaded and shows the conditions in force.
+  // Shows the conditions in force.
   void Form_Load() override;
   // Shows the conditions in force: CommCond and the port CommPort.
   void ShowConditions();

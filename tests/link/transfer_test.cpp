@@ -82,6 +82,16 @@ class TransferTest : public LinkTest {
     p().SendReq = job;
     Tick();
   }
+  // The operator loads `file` with the dialog of one controller (into controller dev) or of all.
+  void LoadFile(const std::filesystem::path& file, bool all, int dev) {
+    SubDisp_LoadSave& one = p().Form<SubDisp_LoadSave>();
+    while (one.cmbName(0).ListCount() < 4) one.cmbName(0).AddItem("ch");
+    one.cmbName(0).SetListIndex(dev);
+    fakes_.file_dialog.answers.push_back(file.string());
+    SettingFileForm& dialog = all ? static_cast<SettingFileForm&>(p().Form<SubDisp_AllLoadSave>())
+                                  : static_cast<SettingFileForm&>(one);
+    dialog.Command1(0).RaiseClick();
+  }
   size_t Writes() {
     size_t n = 0;
     for (const auto& r : sim().Log()) n += r.cmd == 'P';
@@ -99,10 +109,8 @@ TEST_F(TransferTest, SendAllAndReceiveAllMoveEveryValueExactly) {
   EXPECT_EQ(p().SendReq, 0);
 
   FillLine(3, 2);
-  p().FileLoaded = -1;
   RunJob(3, 3);
   EXPECT_EQ(Memory(3), Line(3));
-  EXPECT_EQ(p().FileLoaded, 0);
   EXPECT_EQ(p().RcvMask, 1 << 3);
   EXPECT_EQ(p().Form<SubDisp_TRS>().ProgressBar1.Value, kAllPlaces);
   EXPECT_TRUE(told.empty());
@@ -383,10 +391,9 @@ TEST_F(TransferTest, ARunOfSilentReadsEndsTheReadOfAllSettings) {
 }
 
 // A controller chosen on the settings screen and not read whole: its read says so over the wait
-// form, the status line does not claim the values were read, and the next choice reads it.
+// form, the status line says none of its values were read, and the next choice reads it.
 TEST_F(TransferTest, AChosenControllerMissingFromTheLineIsGivenUpSaidAndReadAgain) {
   Connect(1, 2);
-  p().StartRead = -1;
   SubDisp_Set& screen = p().Form<SubDisp_Set>();
   int places = 0;
   pump().on_events = [&] { ++places; };
@@ -397,7 +404,7 @@ TEST_F(TransferTest, AChosenControllerMissingFromTheLineIsGivenUpSaidAndReadAgai
   EXPECT_EQ(p().CommErr[1], 1);
   EXPECT_EQ(told, std::vector<std::string>{Short(false, 0, false)});
   EXPECT_EQ(owners, std::vector<const forms::Form*>{&p().Form<WaitDisp>()});
-  EXPECT_NE(screen.lblStatus.Caption, p().LoadResString(352));
+  EXPECT_EQ(screen.lblStatus.Caption, "Read in part from the QD-470: 0 of its 1843 values");
 
   sim().SetPresent(1, true);
   Operate(screen, &screen.cmbName, [&] { screen.cmbName.SetListIndex(0); });
@@ -412,7 +419,6 @@ TEST_F(TransferTest, AChosenControllerMissingFromTheLineIsGivenUpSaidAndReadAgai
 // its closing refresh does not bring the unloaded settings screen back.
 TEST_F(TransferTest, AnExitChosenDuringAJobEndsItAfterTheCurrentTransaction) {
   p().Form<SubDisp_Set>();
-  p().FileLoaded = -1;
   int pumps = 0;
   pump().on_events = [&] {
     if (++pumps != 50) return;
@@ -424,7 +430,6 @@ TEST_F(TransferTest, AnExitChosenDuringAJobEndsItAfterTheCurrentTransaction) {
   EXPECT_EQ(pumps, 50);
   EXPECT_EQ(sim().Log().size(), 50u);
   EXPECT_EQ(p().EndReq, -1);
-  EXPECT_EQ(p().FileLoaded, -1);
   EXPECT_FALSE(p().Forms().IsLoaded<SubDisp_Set>());
   EXPECT_FALSE(p().Forms().IsLoaded<SubDisp_TRS>());
   EXPECT_FALSE(p().Forms().IsLoaded<MainDisp>());
@@ -450,19 +455,21 @@ TEST_F(TransferTest, AnExitChosenDuringAReadLoadsNoForm) {
 }
 
 // Send, receive and copy stop at the first transaction after the line is lost and keep their bar
-// there; the send, the receive and the copy's send say so, once, over their dialog.
+// there; the send, the receive and the copy's send say so, once, over their dialog, and the
+// settings screen says how many of controller 1's values are the controller's.
 TEST_F(TransferTest, TheLineVanishingMidTransferStopsItThereAndSaysSo) {
   struct Case {
     int16_t job;
     int vanish_at;  // places done when the line goes
-    std::string text;
+    int moved;      // values of controller 1 moved
   };
   SubDisp_Copy& copy = p().Form<SubDisp_Copy>();
   copy.cmbName(0).SetListIndex(0);
   copy.cmbName(1).SetListIndex(1);
-  const Case cases[] = {{2, 200, Short(true, 200, true)},
-                        {3, 50, Short(false, 50, true)},
-                        {5, kAllPlaces + 238, Short(true, 238, true)}};
+  SubDisp_Set& screen = p().Form<SubDisp_Set>();
+  p().SetLoadMask = -1;
+  screen.cmbName.SetListIndex(1);
+  const Case cases[] = {{2, 200, 200}, {3, 50, 50}, {5, kAllPlaces + 238, 238}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.job);
     Connect(4, 4);
@@ -479,8 +486,10 @@ TEST_F(TransferTest, TheLineVanishingMidTransferStopsItThereAndSaysSo) {
     const int bar =
         c.job == 5 ? copy.ProgressBar1.Value : p().Form<SubDisp_TRS>().ProgressBar1.Value;
     EXPECT_EQ(bar, c.vanish_at);
-    EXPECT_EQ(told, std::vector<std::string>{c.text});
+    EXPECT_EQ(told, std::vector<std::string>{Short(c.job != 3, c.moved, true)});
     EXPECT_EQ(owners, std::vector<const forms::Form*>{&dialog});
+    EXPECT_EQ(screen.lblStatus.Caption,
+              "Read in part from the QD-470: " + std::to_string(c.moved) + " of its 1843 values");
   }
   EXPECT_EQ(p().CommErr[1], 1);
   EXPECT_EQ(p().RcvMask & 0b10, 0);
@@ -559,9 +568,6 @@ TEST_F(TransferTest, ALoadedControllerChosenAfterwardsIsNotRead) {
   testing::FillSampleSettings(p());  // controller 1's values are all in range
   const std::vector<int16_t> in_file = Memory(1);
   SubDisp_Set& screen = p().Form<SubDisp_Set>();
-  SubDisp_LoadSave& one = p().Form<SubDisp_LoadSave>();
-  for (int i = 0; i < 4; ++i) one.cmbName(0).AddItem("ch");
-  one.cmbName(0).SetListIndex(1);
   const auto file = p().ProgramFolder() / "loaded.dat";
   for (bool all : {false, true}) {
     SCOPED_TRACE(all);
@@ -571,10 +577,7 @@ TEST_F(TransferTest, ALoadedControllerChosenAfterwardsIsNotRead) {
     Operate(screen, &screen.cmbName, [&] { screen.cmbName.SetListIndex(0); });
     p().SetLoadMask = 0;
     p().PtnData[0][1][0][0] += 1;
-    fakes_.file_dialog.answers.push_back(file.string());
-    SettingFileForm& dialog = all ? static_cast<SettingFileForm&>(p().Form<SubDisp_AllLoadSave>())
-                                  : static_cast<SettingFileForm&>(one);
-    dialog.Command1(0).RaiseClick();
+    LoadFile(file, all, 1);
     sim().ClearLog();
     Operate(screen, &screen.cmbName, [&] { screen.cmbName.SetListIndex(1); });
     EXPECT_TRUE(sim().Log().empty());
@@ -583,6 +586,19 @@ TEST_F(TransferTest, ALoadedControllerChosenAfterwardsIsNotRead) {
   }
   RunJob(3, 1);
   EXPECT_EQ(p().RcvMask, 0b10);  // read whole from the line
+}
+
+// A file loaded into one controller says nothing of another one read from the line afterwards.
+TEST_F(TransferTest, EveryControllerShowsWhereItsOwnValuesCameFrom) {
+  testing::FillSampleSettings(p());
+  const auto file = p().ProgramFolder() / "loaded.dat";
+  std::ofstream(file) << FormatSettingFile(p(), OneControllerFile(1));
+  LoadFile(file, false, 2);
+  SubDisp_Set& screen = p().Form<SubDisp_Set>();
+  Operate(screen, &screen.cmbName, [&] { screen.cmbName.SetListIndex(1); });
+  EXPECT_EQ(screen.lblStatus.Caption, p().LoadResString(352));
+  Operate(screen, &screen.cmbName, [&] { screen.cmbName.SetListIndex(2); });
+  EXPECT_EQ(screen.lblStatus.Caption, p().LoadResString(351));
 }
 
 }  // namespace

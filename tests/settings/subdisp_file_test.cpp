@@ -97,7 +97,9 @@ TEST_F(InMemoryCopyTest, ControllerCopyButtonCopiesEveryGroupPlaceAndRefreshes) 
   f().cmbName(0).SetListIndex(kSrc);
   f().cmbName(1).SetListIndex(kDst);
   p().Form<SubDisp_Set>().lblStatus.Caption = "stale";
+  p().SourceTbl[kSrc] = {SettingSource::kFile};
   f().cmdFileallrun(0).RaiseClick();
+  EXPECT_EQ(p().SourceTbl[kDst], SettingSource{SettingSource::kFile});
   for (const GroupPlace& place : AllGroupPlaces()) {
     if (!place.ref.HasValue()) continue;
     EXPECT_EQ(*ResolveStorage(p(), kDst, place.ref), *ResolveStorage(p(), kSrc, place.ref));

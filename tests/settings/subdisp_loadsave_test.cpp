@@ -45,15 +45,17 @@ class SettingFileDialogTest : public testing::ProgramTest {
   struct Snapshot {
     explicit Snapshot(SettingFileDialogTest& t)
         : tables(t.p()),
-          flags{t.p().FileLoaded, t.p().SelStepNow, t.p().RcvMask},
+          flags{t.p().SelStepNow, t.p().RcvMask},
+          sources(t.p().SourceTbl),
           status(t.screen().lblStatus.Caption) {}
     SettingTables tables;
-    std::array<int32_t, 3> flags;
+    std::array<int32_t, 2> flags;
+    std::array<SettingSource, kMaxDevices> sources;
     std::string status;
     bool operator==(const Snapshot&) const = default;
   };
   void MarkScreen() {
-    p().FileLoaded = 0;
+    p().SourceTbl.fill({SettingSource::kLine, 1843});
     p().RcvMask = 0x5;
     p().SelStepNow = 3;
     screen().lblStatus.Caption = "not refreshed";
@@ -73,7 +75,8 @@ TEST_F(SettingFileDialogTest, SaveChangeLoadBringsTheValueBackFromTheFile) {
   one().Command1(0).RaiseClick();
   EXPECT_FALSE(fakes_.file_dialog.requests.at(1).save);
   EXPECT_EQ(p().PtnData[0][1][0][0], 1234);
-  EXPECT_EQ(p().FileLoaded, -1);
+  EXPECT_EQ(p().SourceTbl[1], SettingSource{SettingSource::kFile});
+  EXPECT_EQ(p().SourceTbl[0], (SettingSource{SettingSource::kLine, 1843}));  // not reset by RcvMask
   EXPECT_EQ(p().RcvMask, 0);
   EXPECT_EQ(p().SelStepNow, -1);
   EXPECT_EQ(screen().lblStatus.Caption, "The reading value of the file");

@@ -276,33 +276,28 @@ TEST_F(SettingsScreenTest, NothingChosenShowsControllerAndPatternZero) {
   EXPECT_EQ(s().lblRep.Caption, "4");
 }
 
-TEST_F(SettingsScreenTest, StatusLineTellsWhereTheValuesComeFrom) {
+// The shown controller's own source decides, whatever the other controllers' values came from.
+TEST_F(SettingsScreenTest, StatusLineTellsWhereTheShownControllersValuesComeFrom) {
+  using From = SettingSource;
   struct Row {
-    int16_t file_loaded;
-    int16_t start_read;
-    int32_t rcv_mask;
-    int shown;
+    SettingSource shown, others;
     const char* text;
-    int32_t load_mask = -1;  // the controllers read whole when chosen
   };
-  const Row rows[] = {{-1, -1, 0, 0, "The reading value of the file"},
-                      {-1, 0, 0, 0, "The reading value of the file"},
-                      {1, 0, 0, 0, "Default when startup"},  // only -1 counts as set
-                      {0, -1, 0, 0, "The reading value of the QD-470"},
-                      {0, -1, 0, 2, "Default when startup", 0b011},  // its read stopped short
-                      {0, 0, 1 << 5, 5, "The reading value of the QD-470"},
-                      {0, 0, 1 << 5, 4, "Default when startup"},
-                      {0, 0, INT32_MIN, 31, "The reading value of the QD-470"},
-                      {0, 0, 0, 0, "Default when startup"}};
+  const Row rows[] = {{{From::kFile}, {From::kLine, 1843}, "The reading value of the file"},
+                      {{From::kLine, 1843}, {From::kFile}, "The reading value of the QD-470"},
+                      {{From::kLine, 1842},
+                       {From::kLine, 1843},
+                       "Read in part from the QD-470: 1842 of its 1843 values"},
+                      {{From::kDefaults}, {From::kFile}, "Default when startup"}};
   Datainitial(p());
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.text + std::string(" row ") + std::to_string(&r - rows));
-    p().FileLoaded = r.file_loaded;
-    p().StartRead = r.start_read;
-    p().RcvMask = r.rcv_mask;
-    p().SetLoadMask = r.load_mask;
-    Show(r.shown);
-    EXPECT_EQ(s().lblStatus.Caption, r.text);
+  for (const int ch : {0, 31}) {
+    for (const Row& r : rows) {
+      SCOPED_TRACE(r.text + std::string(" on controller ") + std::to_string(ch));
+      p().SourceTbl.fill(r.others);
+      p().SourceTbl[ch] = r.shown;
+      Show(ch);
+      EXPECT_EQ(s().lblStatus.Caption, r.text);
+    }
   }
 }
 

@@ -81,9 +81,9 @@ TEST_F(StartupTest, StartKeepsTheConditionsShownAndTheyTakeEffectAtOnce) {
     start->optRead(1).SetValue(true);
     start->txtPort.SetText(no_port.string());
   });
-  p().FileLoaded = -1;
+  p().SourceTbl[3] = {SettingSource::kFile};
   QD470::Main(p());
-  EXPECT_EQ(p().FileLoaded, 0);
+  EXPECT_EQ(p().SourceTbl[3], SettingSource{});  // the defaults
   EXPECT_EQ(p().CommCond.DevCount, 10);
   EXPECT_EQ(p().CommPort, no_port.string());
   EXPECT_EQ(ReadText(p().DataFile("QD4INIT.DAT")), EncodeCommCond({10, 0, 1, 1}));
