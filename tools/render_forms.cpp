@@ -101,6 +101,11 @@ bool RenderPadSample(qt::QtBackend& backend, Program& program, SubDisp_Set& scre
 bool RenderSettingsSamples(qt::QtBackend& backend, Program& program, const QDir& dir,
                            const std::string& suffix) {
   qd470::testing::FillSampleSettings(program);
+  // Each sample's values come from elsewhere, so that the status line shows each of its texts
+  // (the defaults show on the screen as loaded).
+  program.SourceTbl[0] = {SettingSource::kFile};
+  program.SourceTbl[1] = {SettingSource::kLine, 1843};
+  program.SourceTbl[2] = {SettingSource::kLine, 1842};
   forms::FormHost& host = program.Forms();
   host.SetObserver(nullptr);
   qd470::testing::ScriptOperator(program);
