@@ -1,5 +1,6 @@
 // The Qt backend renders forms as widgets, keeps them in step and forwards the operator's input.
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEventLoop>
 #include <QGroupBox>
@@ -15,6 +16,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <chrono>
 #include <string>
 #include <thread>
@@ -358,17 +360,45 @@ TEST_F(QtBackendTest, UnloadedFormsWindowIsGoneAndTheNextLoadGetsANewOne) {
   EXPECT_NE(backend_->Window(again), nullptr);
 }
 
+// The model is asked once the close event has returned.
 TEST_F(QtBackendTest, ClosingTheWindowAsksTheModel) {
   DialogForm& dialog = host_.Get<DialogForm>();
   host_.Show(dialog);
+  int questions = 0;
+  dialog.during_query = [&] { ++questions; };
   dialog.keep_on_close = true;
   backend_->Window(dialog)->close();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return questions == 1; }, 1000));
   ASSERT_TRUE(host_.IsLoaded<DialogForm>());
   EXPECT_TRUE(backend_->Window(dialog)->isVisible());
 
   dialog.keep_on_close = false;
   backend_->Window(dialog)->close();
-  EXPECT_FALSE(host_.IsLoaded<DialogForm>());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !host_.IsLoaded<DialogForm>(); }, 1000));
+}
+
+// A second close that arrives while the first is handled inside work, delivered by the events
+// that run before its question opens, joins the first: one question, and No keeps the window.
+TEST_F(QtBackendTest, ASecondCloseWhileTheFirstIsHandledJoinsIt) {
+  DialogForm& form = host_.Get<DialogForm>();
+  form.CloseDuringWork = true;
+  form.keep_on_close = true;
+  host_.Show(form);
+  QWindow* window = backend_->Window(form)->windowHandle();
+  int questions = 0;
+  form.during_query = [&] {
+    ++questions;
+    QCoreApplication::postEvent(window, new QCloseEvent);  // the window manager's second request
+    host_.ModalBoxInWork();
+  };
+  forms::FormHost::WorkScope work(host_, forms::WorkKind::kBlocking);
+  window->close();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return questions > 0; }, 1000));
+  QTest::qWait(30);
+  EXPECT_EQ(questions, 1);
+  ASSERT_TRUE(host_.IsLoaded<DialogForm>());
+  EXPECT_TRUE(backend_->Window(form)->isVisible());
+  EXPECT_NE(window->handle(), nullptr);  // the native window is not destroyed
 }
 
 // A form unloaded by its own handler lives until that handler and every handler below it
