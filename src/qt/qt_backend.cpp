@@ -146,7 +146,9 @@ void QtBackend::OnShow(forms::Form& form) {
   }
   // Modality set on a window already on the screen blocks nothing: it goes before the sync that
   // shows the window.
-  if (form.Modal()) view.window->setWindowModality(Qt::ApplicationModal);
+  if (form.Modal() || form.ModalFromFirstShow) {
+    view.window->setWindowModality(Qt::ApplicationModal);
+  }
   SyncView(view);
   if (form.StartFocus) {
     if (auto it = view.index.find(form.StartFocus); it != view.index.end()) {
@@ -174,6 +176,7 @@ void QtBackend::OnHide(forms::Form& form) {
   if (!view) return;
   if (view->modal_loop) view->modal_loop->quit();
   view->window->hide();
+  view->hidden.start();
   // A form whose modal run was ended while shown is modeless once hidden.
   if (!view->modal_loop) view->window->setWindowModality(Qt::NonModal);
 }
@@ -197,10 +200,12 @@ void QtBackend::OnUnload(forms::Form& form) {
 void QtBackend::RunModal(forms::Form& form) {
   FormView* view = FindView(form);
   if (!view || !form.Visible()) return;
+  // Qt makes a window modal only as it shows it.
   if (view->window->windowModality() != Qt::ApplicationModal) {
     view->window->hide();
+    view->hidden.start();
     view->window->setWindowModality(Qt::ApplicationModal);
-    view->window->show();
+    SyncWindow(*view);
   }
   const int id = view->id;
   QEventLoop loop;

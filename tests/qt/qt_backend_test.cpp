@@ -334,6 +334,27 @@ TEST_F(QtBackendTest, EndModalReturnsWithTheFormStillShownAndFocusedWhereAsked) 
   EXPECT_FALSE(backend_->Window(dialog)->isModal());
 }
 
+// A form that blocks the others from its first show, shown modal later, is not taken off the
+// screen to become modal (a window manager may lose a window withdrawn and mapped again at once).
+TEST_F(QtBackendTest, FormModalFromItsFirstShowStaysOnTheScreenWhenShownModal) {
+  DialogForm& form = host_.Get<DialogForm>();
+  form.ModalFromFirstShow = true;
+  host_.Show(form);
+  QWidget* window = backend_->Window(form);
+  int withdrawn = 0;
+  QObject::connect(window->windowHandle(), &QWindow::visibleChanged, window,
+                   [&](bool visible) { withdrawn += visible ? 0 : 1; });
+  int withdrawn_before_loop = -1;
+  QTimer::singleShot(0, [&] {
+    withdrawn_before_loop = withdrawn;
+    EXPECT_TRUE(window->isModal());
+    host_.Hide(form);
+  });
+  QTimer::singleShot(5000, [&] { host_.Hide(form); });
+  host_.Show(form, true);
+  EXPECT_EQ(withdrawn_before_loop, 0);
+}
+
 TEST_F(QtBackendTest, PasswordTextBoxHidesWhatIsTyped) {
   PanelForm& form = ShowPanel();
   auto* edit = Find<QLineEdit>(form, "txtIn");
