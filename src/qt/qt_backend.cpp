@@ -1,6 +1,8 @@
 // The Qt backend's life cycle of windows, modal loops, event dispatch and the timers' clock.
 #include "qt/qt_backend.h"
 
+#include <xcb/xproto.h>
+
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
@@ -14,6 +16,7 @@
 #include <cmath>
 #include <exception>
 #include <utility>
+#include <vector>
 
 #include "qt/qt_views.h"
 
@@ -56,6 +59,30 @@ class InputGate : public QObject {
   std::function<bool(QObject*, const QEvent&)> eats_;
 };
 
+// Tells of every click and focus change that the X server delivers to the program: X delivers
+// them only to windows of the program, blocked ones included.
+class WindowSystemWatch : public QAbstractNativeEventFilter {
+ public:
+  explicit WindowSystemWatch(std::function<void()> on_input) : on_input_(std::move(on_input)) {}
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (type != "xcb_generic_event_t") return false;
+    const uint8_t kind = static_cast<const xcb_generic_event_t*>(message)->response_type & 0x7f;
+    if (kind == XCB_BUTTON_PRESS || kind == XCB_FOCUS_IN) on_input_();
+    return false;
+  }
+
+ private:
+  std::function<void()> on_input_;
+};
+
+// Whether `window`, or a window that owns it, is iconified.
+bool HidesInIcon(const QWidget& window) {
+  for (const QWindow* w = window.windowHandle(); w; w = w->transientParent()) {
+    if (w->windowStates() & Qt::WindowMinimized) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 FormView::~FormView() {
@@ -92,12 +119,22 @@ QtBackend::QtBackend(forms::FormHost& host) : host_(host) {
     app->installEventFilter(input_gate_.get());
   if (qGuiApp) {
     QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, input_gate_.get(),
-                     [this](QWindow* focus) { KeepJobInFront(focus); });
+                     [this](QWindow* focus) { KeepBlockingWindowInFront(focus); });
+    // A click on a blocked window reaches no widget and activates none of ours: only the window
+    // system tells of it.
+    window_system_watch_ = std::make_unique<WindowSystemWatch>([this] {
+      if (QWidget* blocking = BlockingWindow(); blocking && HidesInIcon(*blocking)) {
+        QMetaObject::invokeMethod(
+            input_gate_.get(), [this] { BringBackBlockingWindow(); }, Qt::QueuedConnection);
+      }
+    });
+    qGuiApp->installNativeEventFilter(window_system_watch_.get());
   }
 }
 
 QtBackend::~QtBackend() {
   timer_.stop();
+  window_system_watch_.reset();
   input_gate_.reset();  // an event filter removes itself when destroyed
   if (host_.Observer() == this) host_.SetObserver(nullptr);
   for (auto& [form, view] : views_) {
@@ -349,18 +386,41 @@ QWidget* QtBackend::JobWindow() const {
   return view && view->window && view->window->isVisible() ? view->window.data() : nullptr;
 }
 
-// While a job or a read runs only its window takes input: when another window of the program
-// becomes active (a click on it, or a box it owns closing), the job's window comes back over it,
-// so that its bar and Cancel stay in sight. Boxes shown meanwhile belong to the job's window.
-void QtBackend::KeepJobInFront(QWindow* focus) {
-  QWidget* job = JobWindow();
-  if (!job || !focus || focus == job->windowHandle()) return;
+QWidget* QtBackend::BlockingWindow() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  return JobWindow();
+}
+
+// While a window blocks the others (a modal one, or the job's window while its job or read runs)
+// it comes back over another window of the program that becomes active (a click on it, or a box
+// it owns closing), so that it, and a job's bar and Cancel, stay in sight. Boxes shown meanwhile
+// belong to the job's window.
+void QtBackend::KeepBlockingWindowInFront(QWindow* focus) {
+  QWidget* blocking = BlockingWindow();
+  if (!blocking || !focus || focus == blocking->windowHandle()) return;
   const bool ours = std::any_of(views_.begin(), views_.end(), [focus](const auto& entry) {
     return entry.second->window && entry.second->window->windowHandle() == focus;
   });
-  if (!ours) return;
-  job->raise();
-  job->activateWindow();
+  if (ours) BringBackBlockingWindow();
+}
+
+// A window manager may iconify a blocking window (and its owners with it) whatever its hints
+// ask: every other window of the program then refuses input, so it comes back, owners first.
+void QtBackend::BringBackBlockingWindow() {
+  QWidget* blocking = BlockingWindow();
+  if (!blocking) return;
+  std::vector<QWidget*> chain;
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  for (QWindow* w = blocking->windowHandle(); w; w = w->transientParent()) {
+    auto it = std::find_if(windows.begin(), windows.end(),
+                           [w](const QWidget* widget) { return widget->windowHandle() == w; });
+    if (it != windows.end()) chain.push_back(*it);
+  }
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+    if ((*it)->isMinimized()) (*it)->setWindowState((*it)->windowState() & ~Qt::WindowMinimized);
+  }
+  blocking->raise();
+  blocking->activateWindow();
 }
 
 void QtBackend::DoEvents() {

@@ -580,6 +580,50 @@ TEST_F(QtBackendTest, ShowingAMinimisedFormRestoresItsEarlierState) {
   }
 }
 
+// A window that blocks the others, iconified with its owner (the window manager offers that
+// whatever the hints ask), comes back with the owner when another window of the program becomes
+// active: a form shown modal, and a job's window while its job runs. An idle one stays iconified.
+TEST_F(QtBackendTest, AnIconifiedBlockingWindowComesBackWithItsOwnerWhenAnotherIsActivated) {
+  host_.Register<TimerForm>([] { return std::make_unique<TimerForm>(); });
+  TimerForm& other = host_.Get<TimerForm>();
+  host_.Show(other);
+  PanelForm& owner = ShowPanel();
+  DialogForm& dialog = host_.Get<DialogForm>();
+  dialog.Dialog = true;
+  auto show_dialog = [&](bool modal) {
+    forms::FormHost::OpenerScope opener(host_, owner);
+    host_.Show(dialog, modal);
+  };
+  auto iconify_and_activate_other = [&] {
+    backend_->Window(dialog)->showMinimized();
+    backend_->Window(owner)->showMinimized();
+    backend_->Window(other)->activateWindow();
+  };
+  auto back = [&] {
+    QWidget* window = backend_->Window(dialog);
+    return QApplication::activeWindow() == window && !window->isMinimized() &&
+           !backend_->Window(owner)->isMinimized();
+  };
+  bool modal_back = false;
+  QTimer::singleShot(0, [&] {
+    iconify_and_activate_other();
+    modal_back = QTest::qWaitFor(back, 1000);
+    host_.Hide(dialog);
+  });
+  show_dialog(true);
+  EXPECT_TRUE(modal_back);
+
+  show_dialog(false);
+  {
+    forms::FormHost::WorkScope job(host_, forms::WorkKind::kBlocking, &dialog);
+    iconify_and_activate_other();
+    EXPECT_TRUE(QTest::qWaitFor(back, 1000));
+  }
+  iconify_and_activate_other();
+  QTest::qWait(30);
+  EXPECT_TRUE(backend_->Window(dialog)->isMinimized());
+}
+
 // A form shown modal from a handler blocks the program's other windows while it is up.
 TEST_F(QtBackendTest, ModalFormShownFromAHandlerBlocksTheOtherWindows) {
   PanelForm& form = ShowPanel();
