@@ -1,7 +1,7 @@
 // The Qt backend's life cycle of windows, modal loops, event dispatch and the timers' clock.
 #include "qt/qt_backend.h"
 
-#include <xcb/xproto.h>
+#include <xcb/xcb.h>
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "qt/qt_views.h"
+#include "qt/qt_x11.h"
 
 namespace qd470::qt {
 
@@ -59,6 +60,8 @@ class InputGate : public QObject {
   std::function<bool(QObject*, const QEvent&)> eats_;
 };
 
+constexpr uint16_t kXiButtonPress = 4;  // XI_ButtonPress of the X input extension
+
 // Tells of every click and focus change that the X server delivers to the program: X delivers
 // them only to windows of the program, blocked ones included.
 class WindowSystemWatch : public QAbstractNativeEventFilter {
@@ -66,8 +69,13 @@ class WindowSystemWatch : public QAbstractNativeEventFilter {
   explicit WindowSystemWatch(std::function<void()> on_input) : on_input_(std::move(on_input)) {}
   bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
     if (type != "xcb_generic_event_t") return false;
-    const uint8_t kind = static_cast<const xcb_generic_event_t*>(message)->response_type & 0x7f;
-    if (kind == XCB_BUTTON_PRESS || kind == XCB_FOCUS_IN) on_input_();
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    const uint8_t kind = event->response_type & 0x7f;
+    // Qt takes the mouse through the input extension: its button press is a generic event.
+    const bool xi_press =
+        kind == XCB_GE_GENERIC &&
+        reinterpret_cast<const xcb_ge_generic_event_t*>(event)->event_type == kXiButtonPress;
+    if (kind == XCB_BUTTON_PRESS || kind == XCB_FOCUS_IN || xi_press) on_input_();
     return false;
   }
 
@@ -121,12 +129,16 @@ QtBackend::QtBackend(forms::FormHost& host) : host_(host) {
     QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, input_gate_.get(),
                      [this](QWindow* focus) { KeepBlockingWindowInFront(focus); });
     // A click on a blocked window reaches no widget and activates none of ours: only the window
-    // system tells of it.
+    // system tells of it. The window's state follows once the window system's events have run.
     window_system_watch_ = std::make_unique<WindowSystemWatch>([this] {
-      if (QWidget* blocking = BlockingWindow(); blocking && HidesInIcon(*blocking)) {
-        QMetaObject::invokeMethod(
-            input_gate_.get(), [this] { BringBackBlockingWindow(); }, Qt::QueuedConnection);
-      }
+      QMetaObject::invokeMethod(
+          input_gate_.get(),
+          [this] {
+            if (QWidget* blocking = BlockingWindow(); blocking && HidesInIcon(*blocking)) {
+              BringBackBlockingWindow();
+            }
+          },
+          Qt::QueuedConnection);
     });
     qGuiApp->installNativeEventFilter(window_system_watch_.get());
   }
@@ -417,7 +429,9 @@ void QtBackend::BringBackBlockingWindow() {
     if (it != windows.end()) chain.push_back(*it);
   }
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    if ((*it)->isMinimized()) (*it)->setWindowState((*it)->windowState() & ~Qt::WindowMinimized);
+    if ((*it)->isMinimized() && !MapIconified(**it)) {
+      (*it)->setWindowState((*it)->windowState() & ~Qt::WindowMinimized);
+    }
   }
   blocking->raise();
   blocking->activateWindow();

@@ -1,4 +1,5 @@
-// What the backend asks the X server directly: the window manager's WM_STATE of a window.
+// What the backend asks of the X server directly: the window manager's WM_STATE of a window, and
+// the map that shows an iconified window again.
 #include "qt/qt_x11.h"
 
 #include <xcb/xcb.h>
@@ -28,13 +29,20 @@ xcb_atom_t InternAtom(xcb_connection_t* connection, const char* name) {
   return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
+// The X connection when `window` has an X window (nullptr off X11).
+xcb_connection_t* ConnectionOf(const QWidget& window) {
+  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  const QWindow* handle = window.windowHandle();
+  xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+  return handle && handle->handle() ? connection : nullptr;
+}
+
 }  // namespace
 
 bool HeldByWindowManager(const QWidget& window) {
-  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  xcb_connection_t* connection = ConnectionOf(window);
+  if (!connection) return false;
   const QWindow* handle = window.windowHandle();
-  xcb_connection_t* connection = x11 ? x11->connection() : nullptr;  // none off X11
-  if (!connection || !handle || !handle->handle()) return false;
   static const xcb_atom_t wm_state = InternAtom(connection, "WM_STATE");
   if (wm_state == XCB_ATOM_NONE) return false;
   const auto cookie = xcb_get_property(connection, 0, static_cast<xcb_window_t>(handle->winId()),
@@ -45,6 +53,14 @@ bool HeldByWindowManager(const QWidget& window) {
   uint32_t state = 0;
   std::memcpy(&state, xcb_get_property_value(reply.get()), sizeof state);
   return state != kWithdrawnState;
+}
+
+bool MapIconified(const QWidget& window) {
+  xcb_connection_t* connection = ConnectionOf(window);
+  if (!connection) return false;
+  xcb_map_window(connection, static_cast<xcb_window_t>(window.windowHandle()->winId()));
+  xcb_flush(connection);
+  return true;
 }
 
 }  // namespace qd470::qt

@@ -10,4 +10,9 @@ namespace qd470::qt {
 // window may be lost (openbox under load leaves it unmapped for good). False off X11.
 bool HeldByWindowManager(const QWidget& window);
 
+// Shows `window`, which the window manager iconified, again: a client maps an iconified window to
+// make it normal (Qt's own state change does not reach a window that it did not iconify itself).
+// False off X11.
+bool MapIconified(const QWidget& window);
+
 }  // namespace qd470::qt
