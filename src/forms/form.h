@@ -35,6 +35,10 @@ class Form {
   // A dialog belongs to the window it is opened from: it stays over it, opens centred over it
   // and has no minimise or maximise box. Set by the dialog's constructor.
   bool Dialog = false;
+  // Its window blocks the program's others from its first show, not only while it is shown
+  // modal: a form shown first and modal later (the start-up window) is then never taken off the
+  // screen to become modal, a withdrawal and new map that a busy window manager may lose.
+  bool ModalFromFirstShow = false;
   // The control that has the focus when the form is shown (nullptr: the renderer's choice).
   Control* StartFocus = nullptr;
   bool Visible() const { return visible_; }

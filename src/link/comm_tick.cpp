@@ -80,6 +80,15 @@ void CopyJob(Program& p, MainDisp& main) {
   if (p.SendReq == kReqCopy) QD470::TellShortPass(p, &dialog, b, true);
 }
 
+// After a job the keyboard focus of its dialog rests on END, which starts nothing: neither Enter
+// nor Space meant for a box the job showed starts another job.
+template <class Dialog>
+void FocusEnd(Program& p) {
+  if (!p.Forms().IsLoaded<Dialog>()) return;
+  Dialog& dialog = p.Form<Dialog>();
+  dialog.SetFocus(dialog.cmdEnd);
+}
+
 void RunJob(Program& p, MainDisp& main) {
   if (p.SendReq >= kReqSendAll && p.SendReq <= kReqCopy) p.Link().job.writes_before = p.PendingSeq;
   switch (p.SendReq) {
@@ -91,6 +100,7 @@ void RunJob(Program& p, MainDisp& main) {
       ShowSentSource(p);
       // Cancelled (4) or stopped by a refusal already told (0): nothing more is said.
       if (p.SendReq == kReqSendAll) QD470::TellShortPass(p, &dialog, dev, true);
+      FocusEnd<SubDisp_TRS>(p);
       break;
     }
     case kReqReceiveAll: {
@@ -101,10 +111,12 @@ void RunJob(Program& p, MainDisp& main) {
       if (p.EndReq == -1) break;  // the program ends: the screens are gone, nothing is redrawn
       p.Form<SubDisp_Set>().SetDispUpDate();
       if (p.SendReq == kReqReceiveAll) QD470::TellShortPass(p, &dialog, dev, false);
+      FocusEnd<SubDisp_TRS>(p);
       break;
     }
     case kReqCopy:
       CopyJob(p, main);
+      FocusEnd<SubDisp_Copy>(p);
       // The copy dialog is modeless and, unlike the transfer dialog, never returns to
       // monitoring: one-item writes would be held back from now on.
       p.CommState = kCommMonitoring;

@@ -33,8 +33,8 @@ SubDisp_Copy::SubDisp_Copy(Program& program)
   }
   ProgressBar1.Move(240, 1500, 5520, 300);
   ProgressBar1.Max = kProgressMax;
+  // No default button: a stray Enter (one meant for a box the copy showed) starts no copy.
   cmdStart.Move(2760, 2040, 1440, 480);
-  cmdStart.Default = true;
   cmdEnd.Move(4320, 2040, 1440, 480);
   cmdEnd.Cancel = true;
   cmdStart.Click = [this] { cmdStart_Click(); };

@@ -1,6 +1,8 @@
 // The Qt backend's life cycle of windows, modal loops, event dispatch and the timers' clock.
 #include "qt/qt_backend.h"
 
+#include <xcb/xcb.h>
+
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
@@ -14,8 +16,10 @@
 #include <cmath>
 #include <exception>
 #include <utility>
+#include <vector>
 
 #include "qt/qt_views.h"
+#include "qt/qt_x11.h"
 
 namespace qd470::qt {
 
@@ -56,6 +60,37 @@ class InputGate : public QObject {
   std::function<bool(QObject*, const QEvent&)> eats_;
 };
 
+constexpr uint16_t kXiButtonPress = 4;  // XI_ButtonPress of the X input extension
+
+// Tells of every click and focus change that the X server delivers to the program: X delivers
+// them only to windows of the program, blocked ones included.
+class WindowSystemWatch : public QAbstractNativeEventFilter {
+ public:
+  explicit WindowSystemWatch(std::function<void()> on_input) : on_input_(std::move(on_input)) {}
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (type != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    const uint8_t kind = event->response_type & 0x7f;
+    // Qt takes the mouse through the input extension: its button press is a generic event.
+    const bool xi_press =
+        kind == XCB_GE_GENERIC &&
+        reinterpret_cast<const xcb_ge_generic_event_t*>(event)->event_type == kXiButtonPress;
+    if (kind == XCB_BUTTON_PRESS || kind == XCB_FOCUS_IN || xi_press) on_input_();
+    return false;
+  }
+
+ private:
+  std::function<void()> on_input_;
+};
+
+// Whether `window`, or a window that owns it, is iconified.
+bool HidesInIcon(const QWidget& window) {
+  for (const QWindow* w = window.windowHandle(); w; w = w->transientParent()) {
+    if (w->windowStates() & Qt::WindowMinimized) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 FormView::~FormView() {
@@ -92,12 +127,26 @@ QtBackend::QtBackend(forms::FormHost& host) : host_(host) {
     app->installEventFilter(input_gate_.get());
   if (qGuiApp) {
     QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, input_gate_.get(),
-                     [this](QWindow* focus) { KeepJobInFront(focus); });
+                     [this](QWindow* focus) { KeepBlockingWindowInFront(focus); });
+    // A click on a blocked window reaches no widget and activates none of ours: only the window
+    // system tells of it. The window's state follows once the window system's events have run.
+    window_system_watch_ = std::make_unique<WindowSystemWatch>([this] {
+      QMetaObject::invokeMethod(
+          input_gate_.get(),
+          [this] {
+            if (QWidget* blocking = BlockingWindow(); blocking && HidesInIcon(*blocking)) {
+              BringBackBlockingWindow();
+            }
+          },
+          Qt::QueuedConnection);
+    });
+    qGuiApp->installNativeEventFilter(window_system_watch_.get());
   }
 }
 
 QtBackend::~QtBackend() {
   timer_.stop();
+  window_system_watch_.reset();
   input_gate_.reset();  // an event filter removes itself when destroyed
   if (host_.Observer() == this) host_.SetObserver(nullptr);
   for (auto& [form, view] : views_) {
@@ -146,7 +195,9 @@ void QtBackend::OnShow(forms::Form& form) {
   }
   // Modality set on a window already on the screen blocks nothing: it goes before the sync that
   // shows the window.
-  if (form.Modal()) view.window->setWindowModality(Qt::ApplicationModal);
+  if (form.Modal() || form.ModalFromFirstShow) {
+    view.window->setWindowModality(Qt::ApplicationModal);
+  }
   SyncView(view);
   if (form.StartFocus) {
     if (auto it = view.index.find(form.StartFocus); it != view.index.end()) {
@@ -174,6 +225,7 @@ void QtBackend::OnHide(forms::Form& form) {
   if (!view) return;
   if (view->modal_loop) view->modal_loop->quit();
   view->window->hide();
+  view->hidden.start();
   // A form whose modal run was ended while shown is modeless once hidden.
   if (!view->modal_loop) view->window->setWindowModality(Qt::NonModal);
 }
@@ -197,10 +249,12 @@ void QtBackend::OnUnload(forms::Form& form) {
 void QtBackend::RunModal(forms::Form& form) {
   FormView* view = FindView(form);
   if (!view || !form.Visible()) return;
+  // Qt makes a window modal only as it shows it.
   if (view->window->windowModality() != Qt::ApplicationModal) {
     view->window->hide();
+    view->hidden.start();
     view->window->setWindowModality(Qt::ApplicationModal);
-    view->window->show();
+    SyncWindow(*view);
   }
   const int id = view->id;
   QEventLoop loop;
@@ -344,18 +398,43 @@ QWidget* QtBackend::JobWindow() const {
   return view && view->window && view->window->isVisible() ? view->window.data() : nullptr;
 }
 
-// While a job or a read runs only its window takes input: when another window of the program
-// becomes active (a click on it, or a box it owns closing), the job's window comes back over it,
-// so that its bar and Cancel stay in sight. Boxes shown meanwhile belong to the job's window.
-void QtBackend::KeepJobInFront(QWindow* focus) {
-  QWidget* job = JobWindow();
-  if (!job || !focus || focus == job->windowHandle()) return;
+QWidget* QtBackend::BlockingWindow() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  return JobWindow();
+}
+
+// While a window blocks the others (a modal one, or the job's window while its job or read runs)
+// it comes back over another window of the program that becomes active (a click on it, or a box
+// it owns closing), so that it, and a job's bar and Cancel, stay in sight. Boxes shown meanwhile
+// belong to the job's window.
+void QtBackend::KeepBlockingWindowInFront(QWindow* focus) {
+  QWidget* blocking = BlockingWindow();
+  if (!blocking || !focus || focus == blocking->windowHandle()) return;
   const bool ours = std::any_of(views_.begin(), views_.end(), [focus](const auto& entry) {
     return entry.second->window && entry.second->window->windowHandle() == focus;
   });
-  if (!ours) return;
-  job->raise();
-  job->activateWindow();
+  if (ours) BringBackBlockingWindow();
+}
+
+// A window manager may iconify a blocking window (and its owners with it) whatever its hints
+// ask: every other window of the program then refuses input, so it comes back, owners first.
+void QtBackend::BringBackBlockingWindow() {
+  QWidget* blocking = BlockingWindow();
+  if (!blocking) return;
+  std::vector<QWidget*> chain;
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  for (QWindow* w = blocking->windowHandle(); w; w = w->transientParent()) {
+    auto it = std::find_if(windows.begin(), windows.end(),
+                           [w](const QWidget* widget) { return widget->windowHandle() == w; });
+    if (it != windows.end()) chain.push_back(*it);
+  }
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+    if ((*it)->isMinimized() && !MapIconified(**it)) {
+      (*it)->setWindowState((*it)->windowState() & ~Qt::WindowMinimized);
+    }
+  }
+  blocking->raise();
+  blocking->activateWindow();
 }
 
 void QtBackend::DoEvents() {

@@ -2,6 +2,7 @@
 // window, keeps the widgets in step with the model and sends the operator's input back as events.
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QTimer>
@@ -110,8 +111,14 @@ class QtBackend : public forms::FormObserver {
   FormView* ViewOfWindow(const QWidget* window) const;
   // The window of the running job or read while it is on the screen (nullptr: none).
   QWidget* JobWindow() const;
-  // Brings the job's window back over another window of the program that became active.
-  void KeepJobInFront(QWindow* focus);
+  // The window that takes input while the program's others refuse it: the topmost modal window
+  // (a form shown modal, or a box), else the job's window (nullptr: none).
+  QWidget* BlockingWindow() const;
+  // Brings the blocking window back over another window of the program that became active.
+  void KeepBlockingWindowInFront(QWindow* focus);
+  // Shows the blocking window again, with its owners, when the window manager iconified it or
+  // them, and raises it.
+  void BringBackBlockingWindow();
   void AfterEvent();
   void Tick();
 
@@ -151,9 +158,11 @@ class QtBackend : public forms::FormObserver {
   // The timer has posted a tick that has not run yet.
   bool tick_posted_ = false;
   std::unique_ptr<QObject> input_gate_;  // filters the application's input through FiltersInput
-  bool taking_in_ = false;               // the input queued before a box is being taken in
-  bool eat_repeated_keys_ = false;       // until the next fresh key press
-  QWidget* releasing_ = nullptr;         // the widget a release of ours is sent to
+  // Sees the window system's clicks and focus changes, also those that reach a blocked window.
+  std::unique_ptr<QAbstractNativeEventFilter> window_system_watch_;
+  bool taking_in_ = false;          // the input queued before a box is being taken in
+  bool eat_repeated_keys_ = false;  // until the next fresh key press
+  QWidget* releasing_ = nullptr;    // the widget a release of ours is sent to
   QElapsedTimer clock_;
   qint64 clock_ms_ = 0;  // milliseconds of the clock already handed to the host
   std::function<void()> after_event_;

@@ -16,12 +16,16 @@
 #include "qt/qt_backend.h"
 #include "qt/qt_convert.h"
 #include "qt/qt_views.h"
+#include "qt/qt_x11.h"
 
 namespace qd470::qt {
 
 using forms::ControlKind;
 
 namespace {
+
+// The longest wait for the window manager to withdraw a hidden window before it is shown again.
+constexpr qint64 kWithdrawWaitMs = 1000;
 
 Qt::Alignment ToQtAlignment(forms::Alignment align) {
   switch (align) {
@@ -262,6 +266,11 @@ void QtBackend::SyncWindow(FormView& view) {
   // Compared with what the window is, not with what was applied last: the operator may have
   // changed it with the frame since.
   if (!w.isHidden() && StateOf(w) == form.State) return;
+  // Shown again by a later sync (the clock's tick comes every 10 ms).
+  if (w.isHidden() && view.hidden.isValid() && view.hidden.elapsed() < kWithdrawWaitMs &&
+      HeldByWindowManager(w)) {
+    return;
+  }
   switch (form.State) {
     case forms::WindowState::kMinimized:
       w.showMinimized();

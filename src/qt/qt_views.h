@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPointer>
 #include <QWidget>
@@ -75,6 +76,9 @@ struct FormView {
   int width = 0, height = 0;
   // The state a minimised window comes back to: the last one it had before.
   forms::WindowState restore_state = forms::WindowState::kNormal;
+  // Since the window was last hidden: it is shown again once the window manager has withdrawn
+  // it, or after a while.
+  QElapsedTimer hidden;
   bool placed = false;          // a dialog is centred over its owner once per load
   uint64_t focus_requests = 0;  // the form's focus requests already applied
   QEventLoop* modal_loop = nullptr;

@@ -4,8 +4,10 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 #include "qt/qt_convert.h"
 
@@ -16,9 +18,21 @@ void FormWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange && on_state_change) on_state_change();
 }
 
+// The model is asked once the close event has returned: events run while it asks (a box inside
+// work takes in the input queued before it), and Qt accepts a close that arrives while a close
+// event of the same window still runs, which would destroy the window. A close that arrives
+// before the model has answered joins the one it is asked about.
 void FormWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
-  if (on_close) on_close();
+  if (!on_close || std::exchange(close_asked_, true)) return;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        QPointer<FormWindow> self(this);
+        on_close();
+        if (self) close_asked_ = false;
+      },
+      Qt::QueuedConnection);
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {

@@ -20,7 +20,8 @@
 
 namespace qd470::qt {
 
-// The top-level window of a form. Closing it asks the model (the close itself is refused here).
+// The top-level window of a form. Closing it asks the model once (the close itself is refused
+// here).
 class FormWindow : public QMainWindow {
  public:
   std::function<void()> on_close;
@@ -33,6 +34,9 @@ class FormWindow : public QMainWindow {
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  bool close_asked_ = false;  // from a close request until the model has answered it
 };
 
 // A label that reports clicks and double-clicks.

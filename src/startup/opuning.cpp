@@ -61,7 +61,8 @@ Opuning::Opuning(Program& program)
   cmdStart.Default = true;
   lblWait.Move(kMargin, cmdStart.Top + 60, kFrameWidth - 1440 - 120, kFieldHeight);
   lblWait.Visible = false;
-  CloseDuringWork = true;  // closing it during the first read ends the program
+  CloseDuringWork = true;     // closing it during the first read ends the program
+  ModalFromFirstShow = true;  // shown while the program loads, then modal until Start
   StartFocus = &cmdStart;
   Width = kFrameWidth + 2 * kMargin;
   Height = cmdStart.Top + cmdStart.Height + 180;

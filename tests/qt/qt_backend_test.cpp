@@ -1,5 +1,6 @@
 // The Qt backend renders forms as widgets, keeps them in step and forwards the operator's input.
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEventLoop>
 #include <QGroupBox>
@@ -15,6 +16,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <chrono>
 #include <string>
 #include <thread>
@@ -332,6 +334,27 @@ TEST_F(QtBackendTest, EndModalReturnsWithTheFormStillShownAndFocusedWhereAsked) 
   EXPECT_FALSE(backend_->Window(dialog)->isModal());
 }
 
+// A form that blocks the others from its first show, shown modal later, is not taken off the
+// screen to become modal (a window manager may lose a window withdrawn and mapped again at once).
+TEST_F(QtBackendTest, FormModalFromItsFirstShowStaysOnTheScreenWhenShownModal) {
+  DialogForm& form = host_.Get<DialogForm>();
+  form.ModalFromFirstShow = true;
+  host_.Show(form);
+  QWidget* window = backend_->Window(form);
+  int withdrawn = 0;
+  QObject::connect(window->windowHandle(), &QWindow::visibleChanged, window,
+                   [&](bool visible) { withdrawn += visible ? 0 : 1; });
+  int withdrawn_before_loop = -1;
+  QTimer::singleShot(0, [&] {
+    withdrawn_before_loop = withdrawn;
+    EXPECT_TRUE(window->isModal());
+    host_.Hide(form);
+  });
+  QTimer::singleShot(5000, [&] { host_.Hide(form); });
+  host_.Show(form, true);
+  EXPECT_EQ(withdrawn_before_loop, 0);
+}
+
 TEST_F(QtBackendTest, PasswordTextBoxHidesWhatIsTyped) {
   PanelForm& form = ShowPanel();
   auto* edit = Find<QLineEdit>(form, "txtIn");
@@ -358,17 +381,45 @@ TEST_F(QtBackendTest, UnloadedFormsWindowIsGoneAndTheNextLoadGetsANewOne) {
   EXPECT_NE(backend_->Window(again), nullptr);
 }
 
+// The model is asked once the close event has returned.
 TEST_F(QtBackendTest, ClosingTheWindowAsksTheModel) {
   DialogForm& dialog = host_.Get<DialogForm>();
   host_.Show(dialog);
+  int questions = 0;
+  dialog.during_query = [&] { ++questions; };
   dialog.keep_on_close = true;
   backend_->Window(dialog)->close();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return questions == 1; }, 1000));
   ASSERT_TRUE(host_.IsLoaded<DialogForm>());
   EXPECT_TRUE(backend_->Window(dialog)->isVisible());
 
   dialog.keep_on_close = false;
   backend_->Window(dialog)->close();
-  EXPECT_FALSE(host_.IsLoaded<DialogForm>());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !host_.IsLoaded<DialogForm>(); }, 1000));
+}
+
+// A second close that arrives while the first is handled inside work, delivered by the events
+// that run before its question opens, joins the first: one question, and No keeps the window.
+TEST_F(QtBackendTest, ASecondCloseWhileTheFirstIsHandledJoinsIt) {
+  DialogForm& form = host_.Get<DialogForm>();
+  form.CloseDuringWork = true;
+  form.keep_on_close = true;
+  host_.Show(form);
+  QWindow* window = backend_->Window(form)->windowHandle();
+  int questions = 0;
+  form.during_query = [&] {
+    ++questions;
+    QCoreApplication::postEvent(window, new QCloseEvent);  // the window manager's second request
+    host_.ModalBoxInWork();
+  };
+  forms::FormHost::WorkScope work(host_, forms::WorkKind::kBlocking);
+  window->close();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return questions > 0; }, 1000));
+  QTest::qWait(30);
+  EXPECT_EQ(questions, 1);
+  ASSERT_TRUE(host_.IsLoaded<DialogForm>());
+  EXPECT_TRUE(backend_->Window(form)->isVisible());
+  EXPECT_NE(window->handle(), nullptr);  // the native window is not destroyed
 }
 
 // A form unloaded by its own handler lives until that handler and every handler below it
@@ -527,6 +578,50 @@ TEST_F(QtBackendTest, ShowingAMinimisedFormRestoresItsEarlierState) {
     EXPECT_EQ(window->windowState(), QtState(earlier));
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }, 1000));
   }
+}
+
+// A window that blocks the others, iconified with its owner (the window manager offers that
+// whatever the hints ask), comes back with the owner when another window of the program becomes
+// active: a form shown modal, and a job's window while its job runs. An idle one stays iconified.
+TEST_F(QtBackendTest, AnIconifiedBlockingWindowComesBackWithItsOwnerWhenAnotherIsActivated) {
+  host_.Register<TimerForm>([] { return std::make_unique<TimerForm>(); });
+  TimerForm& other = host_.Get<TimerForm>();
+  host_.Show(other);
+  PanelForm& owner = ShowPanel();
+  DialogForm& dialog = host_.Get<DialogForm>();
+  dialog.Dialog = true;
+  auto show_dialog = [&](bool modal) {
+    forms::FormHost::OpenerScope opener(host_, owner);
+    host_.Show(dialog, modal);
+  };
+  auto iconify_and_activate_other = [&] {
+    backend_->Window(dialog)->showMinimized();
+    backend_->Window(owner)->showMinimized();
+    backend_->Window(other)->activateWindow();
+  };
+  auto back = [&] {
+    QWidget* window = backend_->Window(dialog);
+    return QApplication::activeWindow() == window && !window->isMinimized() &&
+           !backend_->Window(owner)->isMinimized();
+  };
+  bool modal_back = false;
+  QTimer::singleShot(0, [&] {
+    iconify_and_activate_other();
+    modal_back = QTest::qWaitFor(back, 1000);
+    host_.Hide(dialog);
+  });
+  show_dialog(true);
+  EXPECT_TRUE(modal_back);
+
+  show_dialog(false);
+  {
+    forms::FormHost::WorkScope job(host_, forms::WorkKind::kBlocking, &dialog);
+    iconify_and_activate_other();
+    EXPECT_TRUE(QTest::qWaitFor(back, 1000));
+  }
+  iconify_and_activate_other();
+  QTest::qWait(30);
+  EXPECT_TRUE(backend_->Window(dialog)->isMinimized());
 }
 
 // A form shown modal from a handler blocks the program's other windows while it is up.

@@ -1,6 +1,6 @@
 // Where the backend opens a window asked to appear beside a control or over its owner, whom a
-// dialog belongs to, the keyboard focus the model asks for, and character keys on a button with
-// a key-press handler.
+// dialog belongs to, the keyboard focus the model asks for (also after a job), and character keys
+// on a button with a key-press handler.
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -10,8 +10,10 @@
 #include <QWindow>
 #include <stdexcept>
 
+#include "link/subdisp_copy.h"
 #include "qt/qt_services.h"
 #include "qt/qt_test_forms.h"
+#include "support/link_test.h"
 #include "support/test_program.h"
 
 namespace qd470::qt::testing {
@@ -146,22 +148,25 @@ TEST_F(QtBackendTest, DialogBelongsToTheFormWhoseHandlerOpenedItAndOutlivesItsWi
   EXPECT_TRUE(dialog.Visible());
 }
 
-using qd470::testing::ProgramTest;
-
-class ProgramWindowsTest : public ProgramTest {
+// The program of `Base` with the windows of its forms.
+template <class Base>
+class WithWindows : public Base {
  protected:
-  ~ProgramWindowsTest() override {
+  ~WithWindows() override {
     backend_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
   forms::Form& Named(const std::string& name) {
-    for (forms::Form* form : p().Forms().LoadedForms()) {
+    for (forms::Form* form : this->p().Forms().LoadedForms()) {
       if (form->Name() == name) return *form;
     }
     throw std::logic_error(name);
   }
-  std::unique_ptr<QtBackend> backend_ = std::make_unique<QtBackend>(p().Forms());
+  std::unique_ptr<QtBackend> backend_ = std::make_unique<QtBackend>(this->p().Forms());
 };
+using ProgramWindowsTest = WithWindows<qd470::testing::ProgramTest>;
+// The program on the simulated controller line.
+using LineWindowsTest = WithWindows<qd470::testing::LinkTest>;
 
 // Every dialog of the program belongs to the form that opens it and offers no minimise or
 // maximise; the screens and the pad belong to no one and keep both.
@@ -193,6 +198,29 @@ TEST_F(ProgramWindowsTest, EveryDialogBelongsToItsOpenerWithoutMinimiseOrMaximis
     EXPECT_EQ(owner, r.dialog ? backend_->Window(Named(r.opener))->windowHandle() : nullptr)
         << r.form;
     EXPECT_EQ(window->windowFlags().testFlags(Qt::WindowMinMaxButtonsHint), !r.dialog) << r.form;
+  }
+}
+
+// After a copy the keyboard rests on END, and the dialog has no default button: neither Enter
+// nor Space (meant for a box the copy showed) starts another copy.
+TEST_F(LineWindowsTest, EnterAndSpaceOnTheCopyDialogAfterACopyStartNothing) {
+  Connect(2, 2);
+  SubDisp_Copy& dialog = p().Form<SubDisp_Copy>();
+  for (int k = 0; k < 2; ++k) {
+    for (const char* name : {"first", "second"}) dialog.cmbName(k).AddItem(name);
+  }
+  dialog.cmbName(1).SetListIndex(1);
+  p().Forms().Show(dialog);
+  QWidget* window = backend_->Window(dialog);
+  QTest::mouseClick(window->findChild<QPushButton*>("cmdStart"), Qt::LeftButton);
+  ASSERT_EQ(p().SendReq, kReqCopy);
+  Tick();  // the whole copy
+  backend_->SyncAll();
+  ASSERT_EQ(p().SendReq, 0);
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+    QWidget* focus = window->focusWidget();
+    QTest::keyClick(focus ? focus : window, key);
+    EXPECT_EQ(p().SendReq, 0) << key;
   }
 }
 

@@ -87,12 +87,16 @@ class DialogForm : public forms::Form {
     };
   }
   ~DialogForm() override { ++destroyed; }
-  void Form_QueryUnload(bool& cancel) override { cancel = keep_on_close; }
+  void Form_QueryUnload(bool& cancel) override {
+    if (during_query) during_query();
+    cancel = keep_on_close;
+  }
 
   forms::CommandButton& cmdClose = Add<forms::CommandButton>("cmdClose");
   bool unload_on_close = false;
   bool keep_on_close = false;
   std::function<void()> during_close;
+  std::function<void()> during_query;  // before the answer, as a question would
   static inline int destroyed = 0;
 };
 
