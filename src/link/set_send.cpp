@@ -51,16 +51,9 @@ RecvCode Attempt(Program& p, const PendingWrite& write, bool& wrote) {
   return WriteItem(p, write.SetCh, write.item, write.SendVal);
 }
 
-// The controller holds the value sent: the write is done with, unless a newer value of the place
-// was queued meanwhile, which then goes out from what the controller now holds.
+// The controller holds the value sent: the write is done with.
 void Acknowledged(Program& p, const PendingWrite& sent) {
-  PendingWrite* write = FindWrite(p, sent.seq);
-  if (write && write->SendVal != sent.SendVal) {
-    write->before = sent.SendVal;
-    write->pulled_before.reset();
-  } else {
-    DropWrite(p, sent.seq);
-  }
+  DropWrite(p, sent.seq);
   if (p.SendReq2 != 0) {
     p.Form<SubDisp_Set>().SetDispUpDate();
     p.SendReq2 = 0;
@@ -68,19 +61,14 @@ void Acknowledged(Program& p, const PendingWrite& sent) {
 }
 
 // The controller keeps its old value: memory and the screen return to it, and the operator is
-// told. A newer value queued meanwhile still goes out.
+// told. The settings screen shows it when it shows that controller (the pattern number and the
+// manual MV are shown on the main screen, at the end of the poll cycle).
 void Refused(Program& p, const PendingWrite& sent) {
-  const PendingWrite* write = FindWrite(p, sent.seq);
-  if (write && write->SendVal == sent.SendVal) {
-    UndoWrite(p, sent.seq);
-    // The settings screen shows the value kept when it shows that controller (the pattern
-    // number and the manual MV are shown on the main screen, at the end of the poll cycle).
-    const SettingDef* def = FindSetting(sent.EditItem);
-    SubDisp_Set& screen = p.Form<SubDisp_Set>();
-    if (sent.before && def && def->kind != SettingKind::kCommand &&
-        screen.ShownCh() == sent.SetCh) {
-      screen.SetDispUpDate();
-    }
+  UndoWrite(p, sent.seq);
+  const SettingDef* def = FindSetting(sent.EditItem);
+  SubDisp_Set& screen = p.Form<SubDisp_Set>();
+  if (sent.before && def && def->kind != SettingKind::kCommand && screen.ShownCh() == sent.SetCh) {
+    screen.SetDispUpDate();
   }
   p.MsgBox(p.LoadResString(kRefused) + "\n" + p.LoadResString(kSettingMode));
 }
@@ -105,7 +93,7 @@ void SetSend(Program& p) {
     if (PollStep(p, p.Pending.front().SetCh)) link.write_failed.clear();
     return;
   }
-  // The write goes out as it stands in the queue now.
+  // The write goes out as it stands in the queue now; no event runs until it is answered.
   const PendingWrite sent = *next;
   bool wrote = false;
   const RecvCode code = Attempt(p, sent, wrote);

@@ -8,18 +8,18 @@
 namespace qd470 {
 namespace {
 
-// The waiting write that a new write of setting `number` to (ch, item) replaces: the one of the
-// same place, never a command. Pending.end() when there is none.
-auto SamePlace(const std::deque<PendingWrite>& pending, int ch, int number, uint16_t item) {
-  if (IsOperatorCommand(number)) return pending.end();
-  return std::find_if(pending.begin(), pending.end(), [&](const PendingWrite& w) {
-    return w.SetCh == ch && w.item == item && !IsOperatorCommand(w.EditItem);
-  });
+// A waiting write of controller ch that sets data item `item`: a command stores nothing there
+// and sets no place (the items of the commands are theirs alone).
+bool SetsPlace(const PendingWrite& w, int ch, uint16_t item) {
+  return w.SetCh == ch && w.item == item && !IsOperatorCommand(w.EditItem);
 }
 
+// The waiting write of the place the slot fields name, nullptr when none.
 PendingWrite* SamePlace(ProgramState& state, uint16_t item) {
-  const auto it = SamePlace(state.Pending, state.SetCh, state.EditItem, item);
-  return it == state.Pending.end() ? nullptr : &state.Pending[it - state.Pending.begin()];
+  const auto it =
+      std::find_if(state.Pending.begin(), state.Pending.end(),
+                   [&](const PendingWrite& w) { return SetsPlace(w, state.SetCh, item); });
+  return it == state.Pending.end() ? nullptr : &*it;
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ bool WriteRoom(const ProgramState& state, int ch, int number, int pattern, int i
   // Without a line nothing is sent, and settings may be prepared for a file: no bound then.
   if (state.PortOpen == 0 || state.Pending.size() < kMaxWaitingWrites) return true;
   const auto item = WireItemMap(number, pattern, index);
-  return item && SamePlace(state.Pending, ch, number, *item) != state.Pending.end();
+  return item && WriteWaits(state, ch, *item);
 }
 
 bool QueueWrite(ProgramState& state, std::optional<int16_t> before) {
@@ -65,26 +65,18 @@ void NotePulled(ProgramState& state, uint8_t code, int16_t old) {
 
 bool WriteWaits(const ProgramState& state, int ch, std::optional<uint16_t> item) {
   return std::any_of(state.Pending.begin(), state.Pending.end(), [&](const PendingWrite& w) {
-    return w.SetCh == ch && (!item || (w.item == *item && !IsOperatorCommand(w.EditItem)));
+    return item ? SetsPlace(w, ch, *item) : w.SetCh == ch;
   });
 }
 
-PendingWrite* FindWrite(ProgramState& state, uint32_t seq) {
+void UndoWrite(ProgramState& state, uint32_t seq) {
   const auto it = std::find_if(state.Pending.begin(), state.Pending.end(),
                                [&](const PendingWrite& w) { return w.seq == seq; });
-  return it == state.Pending.end() ? nullptr : &*it;
-}
-
-void UndoWrite(ProgramState& state, uint32_t seq) {
-  const PendingWrite* write = FindWrite(state, seq);
-  if (!write) return;
-  if (write->before) {
-    WriteSetting(state, write->EditItem, write->SetCh, write->SetPtn, write->EditIdx,
-                 *write->before);
-  }
-  if (write->pulled_before) {
-    state.PrmData[write->pulled_before->first][write->SetCh] = write->pulled_before->second;
-  }
+  if (it == state.Pending.end()) return;
+  if (it->before)
+    WriteSetting(state, it->EditItem, it->SetCh, it->SetPtn, it->EditIdx, *it->before);
+  if (it->pulled_before)
+    state.PrmData[it->pulled_before->first][it->SetCh] = it->pulled_before->second;
   DropWrite(state, seq);
 }
 

@@ -35,9 +35,6 @@ void NotePulled(ProgramState& state, uint8_t code, int16_t old);
 // Whether a write waits for controller `ch`; for its data item `item` when given.
 bool WriteWaits(const ProgramState& state, int ch, std::optional<uint16_t> item = std::nullopt);
 
-// The waiting write of sequence number `seq`, nullptr when it is no longer waiting.
-PendingWrite* FindWrite(ProgramState& state, uint32_t seq);
-
 // The controller refused the write: memory returns to what it held before the first waiting
 // edit of the place (with the SV limit a scaling limit pulled along), and the write is dropped.
 void UndoWrite(ProgramState& state, uint32_t seq);
