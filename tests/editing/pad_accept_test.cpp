@@ -91,6 +91,10 @@ TEST_F(PadAcceptTest, AnEditBeyondTheWaitingWritesIsRefusedUnstored) {
   Type("300\r");
   EXPECT_EQ(StepSv(3), 300);
   EXPECT_EQ(p().Pending.front().SendVal, 300);
+  p().PortOpen = 0;  // without a line nothing is sent: settings prepared for a file are not bound
+  DblClick("lblSV", 4);
+  Type("200\r");
+  EXPECT_EQ(StepSv(4), 200);
 }
 
 TEST_F(PadAcceptTest, LimitsAreInclusiveAndARefusalKeepsThePadOpen) {
