@@ -73,10 +73,15 @@ void UndoWrite(ProgramState& state, uint32_t seq) {
   const auto it = std::find_if(state.Pending.begin(), state.Pending.end(),
                                [&](const PendingWrite& w) { return w.seq == seq; });
   if (it == state.Pending.end()) return;
-  if (it->before)
-    WriteSetting(state, it->EditItem, it->SetCh, it->SetPtn, it->EditIdx, *it->before);
-  if (it->pulled_before)
-    state.PrmData[it->pulled_before->first][it->SetCh] = it->pulled_before->second;
+  // Only a value still as the edit left it goes back: one replaced since (a file loaded, a
+  // copy) stays. A pulled SV limit was set to the scaling value written.
+  const PendingWrite& w = *it;
+  if (w.before && ReadSetting(state, w.EditItem, w.SetCh, w.SetPtn, w.EditIdx) == w.SendVal) {
+    WriteSetting(state, w.EditItem, w.SetCh, w.SetPtn, w.EditIdx, *w.before);
+  }
+  if (w.pulled_before && state.PrmData[w.pulled_before->first][w.SetCh] == w.SendVal) {
+    state.PrmData[w.pulled_before->first][w.SetCh] = w.pulled_before->second;
+  }
   DropWrite(state, seq);
 }
 

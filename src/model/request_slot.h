@@ -36,7 +36,8 @@ void NotePulled(ProgramState& state, uint8_t code, int16_t old);
 bool WriteWaits(const ProgramState& state, int ch, std::optional<uint16_t> item = std::nullopt);
 
 // The controller refused the write: memory returns to what it held before the first waiting
-// edit of the place (with the SV limit a scaling limit pulled along), and the write is dropped.
+// edit of the place (with the SV limit a scaling limit pulled along), unless it was replaced
+// since, and the write is dropped.
 void UndoWrite(ProgramState& state, uint32_t seq);
 
 // Drops the write of sequence number `seq`; SendReq returns to 0 when no write is left.

@@ -90,8 +90,11 @@ TEST_F(SetSendTest, AFailingWriteKeepsThePollCycleGoing) {
 TEST_F(SetSendTest, ARefusalIsShownOnceAndDropped) {
   sim().SetRange(0x0001, -100, 100);
   Queue(1, 33, 0, 500);
+  p().Pending.back().before = 7;
+  p().PrmData[0x01][1] = 99;  // replaced since the edit (a file loaded): it stays
   Tick();
   Tick();
+  EXPECT_EQ(p().PrmData[0x01][1], 99);
   EXPECT_EQ(p().SendReq, 0);
   EXPECT_TRUE(p().Pending.empty());
   EXPECT_EQ(msg().Texts(),
